@@ -1,0 +1,65 @@
+#include "catalogue.h"
+
+namespace tolvar {
+namespace {
+
+struct Motivator {
+    std::string_view optionCaption;
+    std::string_view questionText;
+};
+
+// The texts differ on purpose in two places: the option caption of motivator 1 says "family"
+// where its question text says "famility", and motivator 4's caption has two spaces after
+// "Autonomy". Both are shown exactly as written.
+constexpr OneBasedArray<Motivator, MOTIVATOR_COUNT> MakeCatalogue() {
+    OneBasedArray<Motivator, MOTIVATOR_COUNT> catalogue;
+    catalogue(1) = {"  My availability and closeness to family members",
+                    "My availability and closeness to famility members"};
+    catalogue(2) = {"  More material rewards and benefits", "More material rewards and benefits"};
+    catalogue(3) = {"  Status, power and leadership", "Status, power and leadership"};
+    catalogue(4) = {"  Autonomy  i.e. myself being my boss", "Autonomy i.e. myself being my boss"};
+    catalogue(5) = {"  Practising and promoting ethics and other values in the society",
+                    "Practising and promoting ethics and other values in the society"};
+    catalogue(6) = {"  Scope for recreational activities and innovation",
+                    "Scope for recreational activities and innovation"};
+    catalogue(7) = {"  Challenges and risks of varying magnitude",
+                    "Challenges and risks of varying magnitude"};
+    catalogue(8) = {"  Security", "Security"};
+    return catalogue;
+}
+
+// Questions 1 to 18 walk the pairs by growing distance; 19 to 28 keep their historical order.
+constexpr OneBasedArray<Pair, QUESTION_COUNT> MakePairTable() {
+    constexpr Pair pairs[QUESTION_COUNT] = {
+        {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {1, 3}, {2, 4}, {3, 5},
+        {4, 6}, {5, 7}, {6, 8}, {1, 4}, {2, 5}, {3, 6}, {4, 7}, {5, 8}, {1, 5}, {2, 6},
+        {1, 6}, {3, 7}, {1, 7}, {3, 8}, {2, 7}, {4, 8}, {2, 8}, {1, 8},
+    };
+    OneBasedArray<Pair, QUESTION_COUNT> table;
+    for (Int16 question = 1; question <= QUESTION_COUNT; ++question) {
+        table(question) = pairs[question - 1];
+    }
+    return table;
+}
+
+constexpr auto CATALOGUE = MakeCatalogue();
+constexpr auto PAIR_TABLE = MakePairTable();
+
+}  // namespace
+
+std::string_view OptionCaption(Int16 motivator) {
+    return CATALOGUE.Contains(motivator) ? CATALOGUE(motivator).optionCaption : std::string_view{};
+}
+
+std::string_view QuestionText(Int16 motivator) {
+    return CATALOGUE.Contains(motivator) ? CATALOGUE(motivator).questionText : std::string_view{};
+}
+
+std::optional<Pair> PairOf(Int16 question) {
+    if (!PAIR_TABLE.Contains(question)) {
+        return std::nullopt;
+    }
+    return PAIR_TABLE(question);
+}
+
+}  // namespace tolvar

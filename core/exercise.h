@@ -1,0 +1,71 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "catalogue.h"
+#include "one_based_array.h"
+
+namespace tolvar {
+
+// The reply code of a question that has no reply.
+inline constexpr Int16 NO_REPLY = 30;
+
+// The reply selector's entries, in the order the window adds them.
+inline constexpr Int16 SELECTOR_ENTRY_A = 0;
+inline constexpr Int16 SELECTOR_ENTRY_B = 1;
+inline constexpr Int16 SELECTOR_ENTRY_NONE = 2;
+inline constexpr std::string_view SELECTOR_TEXT_A = "A";
+inline constexpr std::string_view SELECTOR_TEXT_B = "B";
+inline constexpr std::string_view SELECTOR_TEXT_NONE = "Please select here";
+
+// One run through the questionnaire: the current question, the stored replies and the ratings
+// counted from them. It knows the reply selector only by its texts and entry numbers.
+class Exercise {
+  public:
+    // Every question to no reply; the current question and the ratings stay as they are.
+    void Reset();
+
+    // Stores the reply the selector shows for the current question: "A" or "B" choose that side,
+    // "Please select here" withdraws the reply, any other text changes nothing.
+    // Before the questions start (current question 0) nothing changes.
+    void RecordReply(std::string_view selectorText);
+
+    // The selector entry that shows the current question's stored reply, or none for "leave the
+    // selector as it is". Before the questions start it is none.
+    std::optional<Int16> SelectorEntryToShow() const;
+
+    // Move by one question, staying within 1..28; from 0 (not yet started) both go to question 1.
+    void Next();
+    void Previous();
+
+    void StartQuestions();
+
+    // Makes the question current; a number outside 1..28 changes nothing.
+    void GoTo(Int16 question);
+
+    // The lowest question without a reply, or none when all 28 have one.
+    std::optional<Int16> FirstUnreplied() const;
+
+    // Recounts every rating from zero over the stored replies.
+    void Evaluate();
+
+    Int16 QuestionNo() const { return intQuestionNo; }
+
+    // A motivator number outside 1..8 reads 0.
+    Int16 Rating(Int16 motivator) const;
+
+    // A question number outside 1..28 reads as not replied, with NO_REPLY.
+    bool Replied(Int16 question) const;
+    Int16 Reply(Int16 question) const;
+
+  private:
+    void MoveTo(int question);
+
+    Int16 intQuestionNo = 0;
+    OneBasedArray<Int16, QUESTION_COUNT> blnReplied;
+    OneBasedArray<Int16, QUESTION_COUNT> intReply;
+    OneBasedArray<Int16, MOTIVATOR_COUNT> intRating;
+};
+
+}  // namespace tolvar
