@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "forms.h"
+#include "frmForm001.h"
+
+namespace tolvar::testing {
+
+// Stands in for the desktop: records every message box and answers it from a queue
+// (OK when the queue is empty), and counts the requests to end the program.
+class FakeRuntime : public forms::Runtime {
+  public:
+    int MsgBox(QWidget* owner, const forms::MessageBoxRequest& request) override {
+        shown.push_back(request);
+        owners.push_back(owner);
+        if (whileShown) {
+            whileShown(request);
+        }
+        if (answers.empty()) {
+            return forms::ID_OK;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void End() override { ++ends; }
+
+    std::vector<forms::MessageBoxRequest> shown;
+    std::vector<QWidget*> owners;
+    std::deque<int> answers;
+    std::function<void(const forms::MessageBoxRequest&)> whileShown;
+    int ends = 0;
+};
+
+// A window shown on the offscreen platform, with its runtime replaced by a FakeRuntime.
+class Harness {
+  public:
+    Harness() {
+        auto runtime = std::make_unique<FakeRuntime>();
+        fake = runtime.get();
+        window = std::make_unique<ui::frmForm001>(std::move(runtime));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    template <typename T>
+    T* Find(const QString& name) const {
+        return window->findChild<T*>(name);
+    }
+    QPushButton* Button(const char* name) const { return Find<QPushButton>(QLatin1String(name)); }
+    QLabel* Label(const char* name, int index) const {
+        return Find<QLabel>(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
+    }
+    QRadioButton* Option(int index) const {
+        return Find<QRadioButton>(QStringLiteral("optButton01_%1").arg(index));
+    }
+    QWidget* Frame(int index) const {
+        return Find<QWidget>(QStringLiteral("Frame1_%1").arg(index));
+    }
+    QComboBox* Selector() const { return Find<QComboBox>(QStringLiteral("cboCombo01")); }
+
+    // A mouse click: does nothing on a hidden or disabled button, as for a person.
+    void Click(const char* name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
+    void Pick(int entry) const { Selector()->setCurrentIndex(entry); }
+    QString Question() const { return Label("Label1", 5)->text(); }
+    QStringList Ratings() const {
+        QStringList ratings;
+        for (int k = 1; k <= 8; ++k) {
+            ratings << Label("Label3", k)->text();
+        }
+        return ratings;
+    }
+    bool RatingsShown() const {
+        for (int k = 0; k <= 8; ++k) {
+            if (!Label("Label3", k)->isVisible()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // Proceeds, then answers every question with the same entry, storing each with Next and the
+    // last with Previous.
+    void AnswerAll(int entry) const {
+        Click("cmdProceed");
+        for (int question = 1; question <= 28; ++question) {
+            Pick(entry);
+            Click(question < 28 ? "cmdNext" : "cmdPrevious");
+        }
+    }
+
+    FakeRuntime* fake = nullptr;
+    std::unique_ptr<ui::frmForm001> window;
+};
+
+}  // namespace tolvar::testing

@@ -1,0 +1,390 @@
+#include <QGroupBox>
+#include <QStyle>
+#include <QtTest>
+
+#include "harness.h"
+#include "twips.h"
+
+using tolvar::testing::Harness;
+
+namespace {
+
+struct TableRow {
+    const char* name;
+    const char* parent;
+    int left, top, width, height;
+};
+
+// The layout as the window must have it, in twips, relative to each control's parent.
+const TableRow LAYOUT[] = {
+    {"cmdQuit", "frmForm001", 7560, 120, 1215, 375},
+    {"cmdAbout", "frmForm001", 7560, 600, 1215, 375},
+    {"cmdProceed", "frmForm001", 7560, 1080, 1215, 375},
+    {"Label1_0", "frmForm001", 960, 120, 5775, 495},
+    {"Frame1_0", "frmForm001", 360, 600, 6855, 3615},
+    {"optButton01_0", "Frame1_0", 240, 600, 5055, 195},
+    {"optButton01_1", "Frame1_0", 240, 960, 5055, 195},
+    {"optButton01_2", "Frame1_0", 240, 1320, 5055, 195},
+    {"optButton01_3", "Frame1_0", 240, 1680, 5055, 195},
+    {"optButton01_4", "Frame1_0", 240, 2040, 5055, 195},
+    {"optButton01_5", "Frame1_0", 240, 2400, 5055, 195},
+    {"optButton01_6", "Frame1_0", 240, 2760, 5055, 195},
+    {"optButton01_7", "Frame1_0", 240, 3120, 5055, 195},
+    {"Label3_0", "Frame1_0", 5520, 240, 1095, 255},
+    {"Label3_1", "Frame1_0", 5520, 600, 1095, 255},
+    {"Label3_2", "Frame1_0", 5520, 960, 1095, 255},
+    {"Label3_3", "Frame1_0", 5520, 1320, 1095, 255},
+    {"Label3_4", "Frame1_0", 5520, 1680, 1095, 255},
+    {"Label3_5", "Frame1_0", 5520, 2040, 1095, 255},
+    {"Label3_6", "Frame1_0", 5520, 2400, 1095, 255},
+    {"Label3_7", "Frame1_0", 5520, 2760, 1095, 255},
+    {"Label3_8", "Frame1_0", 5520, 3120, 1095, 255},
+    {"Frame1_1", "frmForm001", 120, 4320, 8655, 1815},
+    {"Label1_4", "Frame1_1", 240, 240, 1335, 255},
+    {"Label1_5", "Frame1_1", 1680, 240, 255, 255},
+    {"Label1_1", "Frame1_1", 240, 600, 4695, 255},
+    {"Label1_2", "Frame1_1", 240, 960, 255, 255},
+    {"Label2_0", "Frame1_1", 720, 960, 5295, 255},
+    {"Label1_3", "Frame1_1", 240, 1320, 255, 255},
+    {"Label2_1", "Frame1_1", 720, 1320, 5295, 255},
+    {"cboCombo01", "Frame1_1", 5160, 500, 1815, 315},
+    {"cmdPrevious", "Frame1_1", 7200, 240, 1215, 375},
+    {"cmdNext", "Frame1_1", 7200, 720, 1215, 375},
+    {"cmdEvaluate", "Frame1_1", 7200, 1200, 1215, 375},
+};
+
+const QStringList QUESTION_TEXTS = {
+    "My availability and closeness to famility members",
+    "More material rewards and benefits",
+    "Status, power and leadership",
+    "Autonomy i.e. myself being my boss",
+    "Practising and promoting ethics and other values in the society",
+    "Scope for recreational activities and innovation",
+    "Challenges and risks of varying magnitude",
+    "Security",
+};
+
+QString WithoutMnemonic(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
+
+// Why the text does not fit the control at its present size, or an empty string when it does.
+// Measured with Qt's own size hints and metrics, independently of the window's layout code.
+QString Misfit(QWidget* control, const QString& text) {
+    const QFontMetrics metrics = control->fontMetrics();
+    QStyle* style = control->style();
+    const QString where = QStringLiteral("%1 \"%2\" in %3x%4: ")
+                              .arg(control->objectName(), text)
+                              .arg(control->width())
+                              .arg(control->height());
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(text);
+        const QRect room = label->contentsRect();
+        const QRect drawn =
+            metrics.boundingRect(room, Qt::TextWordWrap | int(label->alignment()), text);
+        if (label->heightForWidth(label->width()) > label->height() || !room.contains(drawn)) {
+            return where +
+                   QStringLiteral("needs %1 high").arg(label->heightForWidth(label->width()));
+        }
+    } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+        radio->setText(text);
+        if (radio->sizeHint().width() > radio->width() || metrics.height() > radio->height()) {
+            return where + QStringLiteral("needs %1 wide").arg(radio->sizeHint().width());
+        }
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        button->setText(text);
+        const int margin = style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+        const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+        if (metrics.horizontalAdvance(WithoutMnemonic(text)) + 2 * margin > button->width() ||
+            metrics.height() + 2 * frame > button->height()) {
+            return where + QStringLiteral("text does not fit");
+        }
+    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        const int frame = style->pixelMetric(QStyle::PM_ComboBoxFrameWidth, nullptr, combo);
+        if (combo->sizeHint().width() > combo->width() ||
+            metrics.height() + 2 * frame > combo->height()) {
+            return where + QStringLiteral("needs %1 wide").arg(combo->sizeHint().width());
+        }
+    }
+    return {};
+}
+
+// Every text each control shows at some time, tried in its final box; the first misfit.
+QString FirstMisfit(const Harness& h) {
+    std::vector<std::pair<QWidget*, QStringList>> checks;
+    for (QWidget* control : h.window->findChildren<QWidget*>()) {
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            checks.push_back({control, {button->text()}});
+        } else if (auto* label = qobject_cast<QLabel*>(control)) {
+            checks.push_back({control, {label->text()}});
+        }
+    }
+    checks.push_back({h.Button("cmdProceed"), {"&Start New"}});
+    checks.push_back({h.Label("Label2", 0), QUESTION_TEXTS});
+    checks.push_back({h.Label("Label2", 1), QUESTION_TEXTS});
+    for (int k = 1; k <= 8; ++k) {
+        checks.push_back({h.Label("Label3", k), {"0", "7", "Rating by you"}});
+    }
+    checks.push_back({h.Label("Label1", 5), {"1", "28"}});
+    checks.push_back({h.Selector(), {QString()}});
+    for (auto& [control, texts] : checks) {
+        for (const QString& text : texts) {
+            const QString misfit = Misfit(control, text);
+            if (!misfit.isEmpty()) {
+                return misfit;
+            }
+        }
+    }
+    return {};
+}
+
+void PlaceAt(const Harness& h, double twipsPerPixel) {
+    const auto px = [twipsPerPixel](int twips) {
+        return tolvar::ui::TwipsToPixels(twips, twipsPerPixel);
+    };
+    for (const TableRow& row : LAYOUT) {
+        h.Find<QWidget>(row.name)->setGeometry(px(row.left), px(row.top), px(row.width),
+                                               px(row.height));
+    }
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+
+    void startState() {
+        Harness h;
+        QCOMPARE(h.window->windowTitle(), QStringLiteral("Tolvar"));
+        QVERIFY(h.Option(0)->isChecked());
+        for (int i = 1; i < 8; ++i) {
+            QVERIFY(!h.Option(i)->isChecked());
+        }
+        QVERIFY(h.Frame(0)->isEnabled());
+        QVERIFY(h.Frame(0)->isVisible());
+        QVERIFY(!h.Frame(1)->isVisible());
+        for (int k = 0; k <= 8; ++k) {
+            QVERIFY(!h.Label("Label3", k)->isVisible());
+        }
+        QCOMPARE(h.Ratings(), QStringList(8, "0"));
+        QCOMPARE(h.Label("Label3", 0)->text(), QStringLiteral("Rating by you"));
+        QCOMPARE(h.Button("cmdProceed")->text(), QStringLiteral("&Proceed"));
+        QCOMPARE(h.Selector()->count(), 3);
+        QCOMPARE(h.Selector()->itemText(0), QStringLiteral("A"));
+        QCOMPARE(h.Selector()->itemText(1), QStringLiteral("B"));
+        QCOMPARE(h.Selector()->itemText(2), QStringLiteral("Please select here"));
+        QCOMPARE(h.Selector()->currentIndex(), -1);
+        QCOMPARE(h.Selector()->currentText(), QString());
+        QVERIFY(!h.Selector()->isEditable());
+        QVERIFY(h.Button("cmdEvaluate")->isEnabled());
+        QVERIFY(h.fake->shown.empty());
+    }
+
+    void captionsAsCreated() {
+        Harness h;
+        QCOMPARE(h.Button("cmdQuit")->text(), QStringLiteral("&Quit"));
+        QCOMPARE(h.Button("cmdAbout")->text(), QStringLiteral("A&bout"));
+        QCOMPARE(h.Button("cmdPrevious")->text(), QStringLiteral("Pre&vious"));
+        QCOMPARE(h.Button("cmdNext")->text(), QStringLiteral("&Next"));
+        QCOMPARE(h.Button("cmdEvaluate")->text(), QStringLiteral("&Evaluate"));
+        QCOMPARE(h.Label("Label1", 0)->text(),
+                 QStringLiteral("Select one of the following, which motivates you the most or you "
+                                "prefer the most, while deciding on any of your activities and "
+                                "then click on Proceed button.."));
+        QCOMPARE(h.Label("Label1", 1)->text(),
+                 QStringLiteral("Which one of the following two, motivates you more ?"));
+        QCOMPARE(h.Label("Label1", 4)->text(), QStringLiteral("Question  No.  ="));
+        QCOMPARE(h.Label("Label1", 2)->text(), QStringLiteral("A]"));
+        QCOMPARE(h.Label("Label1", 3)->text(), QStringLiteral("B]"));
+        QCOMPARE(h.Option(0)->text(),
+                 QStringLiteral("  My availability and closeness to family members"));
+        QCOMPARE(h.Option(3)->text(), QStringLiteral("  Autonomy  i.e. myself being my boss"));
+        QCOMPARE(h.Option(7)->text(), QStringLiteral("  Security"));
+        for (QPushButton* button : h.window->findChildren<QPushButton*>()) {
+            QVERIFY2(!button->isDefault() && !button->autoDefault(),
+                     qPrintable(button->objectName()));
+        }
+        for (QLabel* label : h.window->findChildren<QLabel*>()) {
+            QVERIFY(label->alignment() & Qt::AlignLeft);
+            QVERIFY(label->wordWrap());
+            QCOMPARE(label->frameShape(), QFrame::NoFrame);
+        }
+        for (QGroupBox* frame : h.window->findChildren<QGroupBox*>()) {
+            QVERIFY(frame->title().isEmpty());
+        }
+    }
+
+    void windowIsFixedAndHasItsIcon() {
+        Harness h;
+        QCOMPARE(h.window->minimumSize(), h.window->maximumSize());
+        QVERIFY(!(h.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(h.window->windowFlags() & Qt::WindowCloseButtonHint);
+        const QIcon icon = h.window->windowIcon();
+        QVERIFY(!icon.isNull());
+        QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        // Centred as a whole; the platform's frame may shift the client area by its width.
+        const QPoint offset =
+            h.window->frameGeometry().center() - h.window->screen()->availableGeometry().center();
+        QVERIFY2(offset.manhattanLength() <= 4,
+                 qPrintable(QStringLiteral("off centre by %1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    void geometryFollowsTheTable_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::newRow("DejaVu Sans 9") << QFont(QStringLiteral("DejaVu Sans"), 9);
+        QTest::newRow("Liberation Sans 12") << QFont(QStringLiteral("Liberation Sans"), 12);
+    }
+    void geometryFollowsTheTable() {
+        QFETCH(QFont, font);
+        QApplication::setFont(font);
+        Harness h;
+        const double scale = h.window->TwipsPerPixel();
+        QVERIFY(scale > 1.0 && scale <= 15.0);
+        const auto px = [scale](int twips) { return tolvar::ui::TwipsToPixels(twips, scale); };
+        QCOMPARE(h.window->size(), QSize(px(8910), px(6420)));
+        for (const TableRow& row : LAYOUT) {
+            QWidget* control = h.Find<QWidget>(row.name);
+            QVERIFY2(control != nullptr, row.name);
+            QCOMPARE(control->parentWidget()->objectName(), QString::fromLatin1(row.parent));
+            QCOMPARE(control->geometry(),
+                     QRect(px(row.left), px(row.top), px(row.width), px(row.height)));
+        }
+    }
+
+    // Every text fits its box whole, whatever the default font.
+    void captionsFit_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::newRow("DejaVu Sans 7") << QFont(QStringLiteral("DejaVu Sans"), 7);
+        QTest::newRow("DejaVu Sans 9") << QFont(QStringLiteral("DejaVu Sans"), 9);
+        QTest::newRow("DejaVu Sans 14") << QFont(QStringLiteral("DejaVu Sans"), 14);
+        QTest::newRow("Liberation Sans 10") << QFont(QStringLiteral("Liberation Sans"), 10);
+        QTest::newRow("Liberation Serif 20") << QFont(QStringLiteral("Liberation Serif"), 20);
+    }
+    void captionsFit() {
+        QFETCH(QFont, font);
+        QApplication::setFont(font);
+        Harness h;
+        QCOMPARE(QFontInfo(h.window->font()).family(), font.family());
+        const QString misfit = FirstMisfit(h);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    }
+
+    // At the default font the window is no larger than it needs: one step coarser, a text no
+    // longer fits.
+    void windowIsNoLargerThanItNeeds() {
+        Harness h;
+        const double scale = h.window->TwipsPerPixel();
+        QVERIFY(scale < tolvar::ui::MAX_TWIPS_PER_PIXEL);
+        PlaceAt(h, scale + tolvar::ui::TWIPS_PER_PIXEL_STEP);
+        QVERIFY(!FirstMisfit(h).isEmpty());
+    }
+
+    void layoutFollowsAFontChange() {
+        Harness h;
+        const QSize before = h.window->size();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 14));
+        QTRY_VERIFY(h.window->size().width() > before.width());
+        const QString misfit = FirstMisfit(h);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+    }
+
+    void tabChainInTheChoosingPhase() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.Button("cmdQuit")->setFocus();
+        QStringList visited;
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited,
+                 QStringList({"cmdAbout", "optButton01_0", "cmdProceed", "cmdQuit", "cmdAbout"}));
+    }
+
+    void tabChainInTheQuestionPhase() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.Click("cmdProceed");
+        h.Click("cmdNext");  // Previous is disabled on question 1
+        QStringList visited;
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited, QStringList({"cmdEvaluate", "cboCombo01", "cmdQuit", "cmdAbout",
+                                       "cmdProceed", "cmdPrevious", "cmdNext", "cmdEvaluate"}));
+    }
+
+    // Tab enters the option group at the selected motivator, also after Start New selected the
+    // first one while another had the focus.
+    void tabEntersTheOptionGroupAtItsSelection() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QTest::mouseClick(h.Option(4), Qt::LeftButton, {}, QPoint(5, h.Option(4)->height() / 2));
+        QVERIFY(h.Option(4)->isChecked());
+        h.Button("cmdAbout")->setFocus();
+        QTest::keyClick(h.Button("cmdAbout"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.Option(4));
+        QTest::keyClick(h.Option(4), Qt::Key_Down);
+        QVERIFY(h.Option(5)->isChecked());
+        h.Click("cmdProceed");
+        h.Click("cmdProceed");
+        QVERIFY(h.Option(0)->isChecked());
+        h.Button("cmdAbout")->setFocus();
+        QTest::keyClick(h.Button("cmdAbout"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), h.Option(0));
+    }
+
+    // A button's access key clicks it on a short timer, as its animated press ends; the keys are
+    // pressed in order, so Proceed's message comes after anything the hidden buttons did.
+    void hiddenQuestionPanelTakesNoAccessKey() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.Button("cmdQuit")->setFocus();
+        for (const Qt::Key key : {Qt::Key_E, Qt::Key_N, Qt::Key_V, Qt::Key_P}) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        }
+        QTRY_COMPARE(h.fake->shown.size(), std::size_t{1});
+        QVERIFY(h.fake->shown[0].text.startsWith(QStringLiteral("Now reply")));
+        QCOMPARE(h.Question(), QStringLiteral("1"));
+        QVERIFY(h.Button("cmdNext")->isEnabled());
+        QCOMPARE(h.Selector()->currentIndex(), 2);
+    }
+
+    // Quit and the close box end the program alike, in every phase, without asking.
+    void quitAndCloseEndTheProgram_data() {
+        QTest::addColumn<bool>("byCloseBox");
+        QTest::addColumn<int>("phase");
+        for (int phase = 0; phase < 3; ++phase) {
+            QTest::addRow("Quit, phase %d", phase) << false << phase;
+            QTest::addRow("close box, phase %d", phase) << true << phase;
+        }
+    }
+    void quitAndCloseEndTheProgram() {
+        QFETCH(bool, byCloseBox);
+        QFETCH(int, phase);
+        Harness h;
+        if (phase == 1) {
+            h.Click("cmdProceed");
+        } else if (phase == 2) {
+            h.AnswerAll(0);
+            h.Click("cmdEvaluate");
+            QVERIFY(h.RatingsShown());
+        }
+        const std::size_t messages = h.fake->shown.size();
+        if (byCloseBox) {
+            QVERIFY(h.window->close());
+        } else {
+            h.Click("cmdQuit");
+        }
+        QCOMPARE(h.fake->ends, 1);
+        QVERIFY(!h.window->isVisible());
+        QCOMPARE(h.fake->shown.size(), messages);
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+class QComboBox;
+class QRadioButton;
+class QWidget;
+
+namespace tolvar::forms {
+
+inline const QString APP_TITLE = QStringLiteral("Tolvar");
+
+// Message box styles: buttons plus icon.
+inline constexpr int MB_OK = 0;
+inline constexpr int MB_OK_CANCEL_EXCLAMATION = 49;
+inline constexpr int MB_OK_INFORMATION = 64;
+
+// What a message box returns.
+inline constexpr int ID_OK = 1;
+inline constexpr int ID_CANCEL = 2;
+
+// Message texts break their lines with CR LF.
+inline const QString CR_LF = QStringLiteral("\r\n");
+
+struct MessageBoxRequest {
+    QString text;
+    int style = MB_OK;
+    QString title;  // empty: the application title
+};
+
+// What the window asks of the desktop besides its own controls: modal messages and the end of
+// the program. Tests hand the window their own Runtime to read and answer each message.
+class Runtime {
+  public:
+    virtual ~Runtime() = default;
+
+    // Shows the message modally over the owner; ID_OK or ID_CANCEL. Closing an OK/Cancel box
+    // without a button counts as Cancel.
+    virtual int MsgBox(QWidget* owner, const MessageBoxRequest& request);
+
+    // Ends the program: the event loop returns and nothing more is dispatched.
+    virtual void End();
+};
+
+// A number as its plain decimal text, without a leading space.
+QString NumberText(std::int16_t number);
+
+QString ToText(std::string_view text);
+
+// Adds an entry at the end of the list without selecting it, even when the list was empty.
+void AddListEntry(QComboBox* list, const QString& entry);
+
+// Selects the option button, clearing the others of its container, and makes it the one that
+// Tab enters the group at.
+void SelectOption(QRadioButton* option);
+
+}  // namespace tolvar::forms

@@ -1,0 +1,395 @@
+#include "frmForm001.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include "icons/tolvar-16.xpm"
+
+namespace tolvar::ui {
+namespace {
+
+using forms::CR_LF;
+using forms::NumberText;
+using forms::ToText;
+
+// The client area, in twips.
+constexpr int CLIENT_WIDTH = 8910;
+constexpr int CLIENT_HEIGHT = 6420;
+
+const QString CAPTION_PROCEED = QStringLiteral("&Proceed");
+const QString CAPTION_START_NEW = QStringLiteral("&Start New");
+
+const QString INSTRUCTION_TEXT = QStringLiteral(
+    "Select one of the following, which motivates you the most or you prefer the most, while "
+    "deciding on any of your activities and then click on Proceed button..");
+
+const QString PROCEED_MESSAGE = QStringLiteral(
+    "Now reply to following  28  questions, one by one, to get some interesting information "
+    "about yourself. You can quit at any time, if you don't wish to continue.");
+
+const QString UNREPLIED_MESSAGE_START = QStringLiteral("Please reply against question number  ");
+const QString UNREPLIED_MESSAGE_END =
+    QStringLiteral(".  Then move previous or next, for this program to accept your reply.");
+const QString UNREPLIED_MESSAGE_CANCEL = QStringLiteral("Click on Cancel button to start again.");
+
+const QString RESULT_MESSAGE_START = QStringLiteral(
+    "Here is the result ! The highest rating indicates the most dominant motivator and the "
+    "lowest rating indicates the least dominant motivator for you.  ");
+const QString RESULT_MESSAGE_COMPARE =
+    QStringLiteral("Compare it with your earlier selected motivator.");
+const QString RESULT_MESSAGE_REPEAT = QStringLiteral(
+    "You may do this exercise at different times, on different days, to verify the consistency "
+    "or changes in your motivators.");
+
+const QString ABOUT_TITLE = QStringLiteral("About Tolvar");
+
+QString IndexedName(const char* name, int index) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+QStringList AllQuestionTexts() {
+    QStringList texts;
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        texts << ToText(QuestionText(motivator));
+    }
+    return texts;
+}
+
+QStringList NumbersUpTo(int last) {
+    QStringList texts;
+    for (int number = 0; number <= last; ++number) {
+        texts << QString::number(number);
+    }
+    return texts;
+}
+
+}  // namespace
+
+frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      runtime_(std::move(runtime)) {
+    setObjectName(QStringLiteral("frmForm001"));
+    setWindowTitle(forms::APP_TITLE);
+    setWindowIcon(QIcon(QPixmap(tolvar_16_xpm)));
+    CreateControls();
+    KeepRatingsReadable();
+    SetTabOrder();
+    ConnectHandlers();
+    ApplyLayout();
+    CenterOnScreen();
+    Form_Load();
+}
+
+frmForm001::~frmForm001() = default;
+
+void frmForm001::CreateControls() {
+    cmdQuit = CreateButton("cmdQuit", QStringLiteral("&Quit"), this, {7560, 120, 1215, 375});
+    cmdAbout = CreateButton("cmdAbout", QStringLiteral("A&bout"), this, {7560, 600, 1215, 375});
+    cmdProceed = CreateButton("cmdProceed", CAPTION_PROCEED, this, {7560, 1080, 1215, 375});
+    placements_.back().extraTexts << CAPTION_START_NEW;
+    Label1[0] =
+        CreateLabel(IndexedName("Label1", 0), INSTRUCTION_TEXT, this, {960, 120, 5775, 495});
+
+    Frame1[0] = CreateFrame(IndexedName("Frame1", 0), {360, 600, 6855, 3615});
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        const int index = motivator - 1;
+        auto* option = new QRadioButton(ToText(OptionCaption(motivator)), Frame1[0]);
+        option->setObjectName(IndexedName("optButton01", index));
+        placements_.push_back({option, QRect(240, 600 + 360 * index, 5055, 195), {}});
+        optButton01[static_cast<std::size_t>(index)] = option;
+    }
+    const QString ratingHeading = QStringLiteral("Rating by you");
+    for (int index = 0; index <= MOTIVATOR_COUNT; ++index) {
+        Label3[static_cast<std::size_t>(index)] =
+            CreateLabel(IndexedName("Label3", index), ratingHeading, Frame1[0],
+                        {5520, 240 + 360 * index, 1095, 255});
+        if (index > 0) {
+            placements_.back().extraTexts = NumbersUpTo(QUESTION_COUNT);
+            Label3[static_cast<std::size_t>(index)]->setAccessibleDescription(
+                QStringLiteral("Rating of ") +
+                ToText(OptionCaption(static_cast<Int16>(index))).simplified());
+        }
+    }
+
+    Frame1[1] = CreateFrame(IndexedName("Frame1", 1), {120, 4320, 8655, 1815});
+    QWidget* const questions = Frame1[1];
+    Label1[4] = CreateLabel(IndexedName("Label1", 4), QStringLiteral("Question  No.  ="), questions,
+                            {240, 240, 1335, 255});
+    Label1[5] = CreateLabel(IndexedName("Label1", 5), QStringLiteral("A]"), questions,
+                            {1680, 240, 255, 255});
+    placements_.back().extraTexts = NumbersUpTo(QUESTION_COUNT);
+    Label1[1] = CreateLabel(IndexedName("Label1", 1),
+                            QStringLiteral("Which one of the following two, motivates you more ?"),
+                            questions, {240, 600, 4695, 255});
+    Label1[2] = CreateLabel(IndexedName("Label1", 2), QStringLiteral("A]"), questions,
+                            {240, 960, 255, 255});
+    Label2[0] = CreateLabel(IndexedName("Label2", 0), QStringLiteral("Label2"), questions,
+                            {720, 960, 5295, 255});
+    placements_.back().extraTexts = AllQuestionTexts();
+    Label1[3] = CreateLabel(IndexedName("Label1", 3), QStringLiteral("B]"), questions,
+                            {240, 1320, 255, 255});
+    Label2[1] = CreateLabel(IndexedName("Label2", 1), QStringLiteral("Label2"), questions,
+                            {720, 1320, 5295, 255});
+    placements_.back().extraTexts = AllQuestionTexts();
+
+    cboCombo01 = new QComboBox(questions);
+    cboCombo01->setObjectName(QStringLiteral("cboCombo01"));
+    cboCombo01->setEditable(false);
+    placements_.push_back(
+        {cboCombo01,
+         QRect(5160, 500, 1815, 315),
+         {ToText(SELECTOR_TEXT_A), ToText(SELECTOR_TEXT_B), ToText(SELECTOR_TEXT_NONE)}});
+    Label1[1]->setBuddy(cboCombo01);
+
+    cmdPrevious =
+        CreateButton("cmdPrevious", QStringLiteral("Pre&vious"), questions, {7200, 240, 1215, 375});
+    cmdNext = CreateButton("cmdNext", QStringLiteral("&Next"), questions, {7200, 720, 1215, 375});
+    cmdEvaluate = CreateButton("cmdEvaluate", QStringLiteral("&Evaluate"), questions,
+                               {7200, 1200, 1215, 375});
+}
+
+QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, QWidget* in,
+                                      QRect twips) {
+    auto* button = new QPushButton(caption, in);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    placements_.push_back({button, twips, {}});
+    return button;
+}
+
+QLabel* frmForm001::CreateLabel(const QString& name, const QString& caption, QWidget* in,
+                                QRect twips) {
+    auto* label = new QLabel(caption, in);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    placements_.push_back({label, twips, {}});
+    return label;
+}
+
+QGroupBox* frmForm001::CreateFrame(const QString& name, QRect twips) {
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(name);
+    placements_.push_back({frame, twips, {}});
+    return frame;
+}
+
+// The motivator panel is disabled once the questions start, which greys every child; the ratings
+// and their heading are what the user came for, so they keep the normal text colour.
+void frmForm001::KeepRatingsReadable() {
+    for (QLabel* label : Label3) {
+        QPalette palette = label->palette();
+        for (const auto role : {QPalette::WindowText, QPalette::Text}) {
+            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+        }
+        label->setPalette(palette);
+    }
+}
+
+void frmForm001::SetTabOrder() {
+    std::vector<QWidget*> chain = {cmdQuit, cmdAbout};
+    chain.insert(chain.end(), optButton01.begin(), optButton01.end());
+    chain.insert(chain.end(), {cmdProceed, cmdPrevious, cmdNext, cmdEvaluate, cboCombo01});
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+}
+
+void frmForm001::ConnectHandlers() {
+    connect(cmdQuit, &QPushButton::clicked, this, &frmForm001::cmdQuit_Click);
+    connect(cmdAbout, &QPushButton::clicked, this, &frmForm001::cmdAbout_Click);
+    connect(cmdProceed, &QPushButton::clicked, this, &frmForm001::cmdProceed_Click);
+    connect(cmdPrevious, &QPushButton::clicked, this, &frmForm001::cmdPrevious_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &frmForm001::cmdNext_Click);
+    connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
+}
+
+// One scale for the whole window, from the largest twips-per-pixel at which every text fits.
+void frmForm001::ApplyLayout() {
+    std::vector<FitItem> items;
+    for (const Placement& placement : placements_) {
+        QStringList texts = placement.extraTexts;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(placement.control)) {
+            texts << button->text();
+        } else if (const auto* label = qobject_cast<const QLabel*>(placement.control)) {
+            texts << label->text();
+        }
+        items.push_back({placement.control, placement.twips.size(), texts});
+    }
+    twipsPerPixel_ = ComputeTwipsPerPixel(items);
+    const auto px = [this](int twips) { return TwipsToPixels(twips, twipsPerPixel_); };
+    for (const Placement& placement : placements_) {
+        const QRect& box = placement.twips;
+        placement.control->setGeometry(px(box.left()), px(box.top()), px(box.width()),
+                                       px(box.height()));
+    }
+    setFixedSize(px(CLIENT_WIDTH), px(CLIENT_HEIGHT));
+}
+
+void frmForm001::CenterOnScreen() {
+    if (const QScreen* where = screen()) {
+        QRect area = rect();
+        area.moveCenter(where->availableGeometry().center());
+        move(area.topLeft());
+    }
+}
+
+void frmForm001::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        ApplyLayout();
+    }
+}
+
+void frmForm001::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Form_Unload();
+}
+
+int frmForm001::MsgBox(const QString& text, int style, const QString& title) {
+    return runtime_->MsgBox(this, {text, style, title});
+}
+
+void frmForm001::Form_Load() {
+    ResetExercise();
+}
+
+void frmForm001::Form_Unload() {
+    if (!unloaded_) {
+        unloaded_ = true;
+        runtime_->End();
+    }
+}
+
+void frmForm001::cmdQuit_Click() {
+    close();
+}
+
+void frmForm001::ResetExercise() {
+    forms::SelectOption(optButton01[0]);
+    Frame1[0]->setEnabled(true);
+    Frame1[1]->setVisible(false);
+    cboCombo01->clear();
+    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_A));
+    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_B));
+    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_NONE));
+    exercise_.Reset();
+    blnShowRatings = FALSE_FLAG;
+    ApplyRatingVisibility();
+    ShowRatings();
+    cmdProceed->setText(CAPTION_PROCEED);
+}
+
+void frmForm001::ApplyRatingVisibility() {
+    for (QLabel* label : Label3) {
+        label->setVisible(blnShowRatings != FALSE_FLAG);
+    }
+}
+
+void frmForm001::ShowRatings() {
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        Label3[static_cast<std::size_t>(motivator)]->setText(
+            NumberText(exercise_.Rating(motivator)));
+    }
+}
+
+void frmForm001::cmdProceed_Click() {
+    const QString caption = cmdProceed->text();
+    if (caption == CAPTION_PROCEED) {
+        MsgBox(PROCEED_MESSAGE, forms::MB_OK);
+        cmdProceed->setText(CAPTION_START_NEW);
+        Frame1[1]->setVisible(true);
+        Frame1[0]->setEnabled(false);
+        exercise_.StartQuestions();
+        ShowQuestion();
+        cboCombo01->setFocus();
+    } else if (caption == CAPTION_START_NEW) {
+        ResetExercise();
+    }
+}
+
+void frmForm001::ShowQuestion() {
+    const Int16 question = exercise_.QuestionNo();
+    const auto pair = PairOf(question);
+    if (!pair) {
+        return;
+    }
+    cmdPrevious->setEnabled(question != 1);
+    cmdNext->setEnabled(question != QUESTION_COUNT);
+    Label2[0]->setText(ToText(QuestionText(pair->sideA)));
+    Label2[1]->setText(ToText(QuestionText(pair->sideB)));
+    if (const auto entry = exercise_.SelectorEntryToShow()) {
+        cboCombo01->setCurrentIndex(*entry);
+    }
+    Label1[5]->setText(NumberText(question));
+    DescribeQuestion(*pair);
+}
+
+// Tells a screen reader, with the selector, everything the question panel shows.
+void frmForm001::DescribeQuestion(const Pair& pair) {
+    cboCombo01->setAccessibleDescription(QStringLiteral("Question %1: A] %2. B] %3.")
+                                             .arg(NumberText(exercise_.QuestionNo()),
+                                                  ToText(QuestionText(pair.sideA)),
+                                                  ToText(QuestionText(pair.sideB))));
+}
+
+void frmForm001::SaveReply() {
+    exercise_.RecordReply(cboCombo01->currentText().toStdString());
+}
+
+void frmForm001::cmdNext_Click() {
+    SaveReply();
+    exercise_.Next();
+    ShowQuestion();
+}
+
+void frmForm001::cmdPrevious_Click() {
+    SaveReply();
+    exercise_.Previous();
+    ShowQuestion();
+}
+
+void frmForm001::cmdEvaluate_Click() {
+    if (const auto question = exercise_.FirstUnreplied()) {
+        const QString prompt = UNREPLIED_MESSAGE_START + NumberText(*question) +
+                               UNREPLIED_MESSAGE_END + CR_LF + UNREPLIED_MESSAGE_CANCEL;
+        if (MsgBox(prompt, forms::MB_OK_CANCEL_EXCLAMATION) != forms::ID_OK) {
+            ResetExercise();
+            return;
+        }
+        exercise_.GoTo(*question);
+        ShowQuestion();
+        cboCombo01->setFocus();
+        return;
+    }
+    exercise_.Evaluate();
+    ShowRatings();
+    blnShowRatings = TRUE_FLAG;
+    ApplyRatingVisibility();
+    MsgBox(RESULT_MESSAGE_START + RESULT_MESSAGE_COMPARE + CR_LF + CR_LF + RESULT_MESSAGE_REPEAT,
+           forms::MB_OK);
+}
+
+void frmForm001::cmdAbout_Click() {
+    const QString text =
+        QStringLiteral("Tolvar " TOLVAR_VERSION) + CR_LF +
+        QStringLiteral(
+            "Finds which of eight motivators drives you most, from your replies to "
+            "28 paired questions.") +
+        CR_LF + CR_LF + QStringLiteral("Developed by the Tolvar project.") + CR_LF +
+        QStringLiteral("Contact: through the Tolvar project, as its README describes.");
+    MsgBox(text, forms::MB_OK_INFORMATION, ABOUT_TITLE);
+}
+
+}  // namespace tolvar::ui

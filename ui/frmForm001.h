@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "exercise.h"
+#include "forms.h"
+#include "twips.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tolvar::ui {
+
+// The program's one window. Its constructor creates and places every control and then runs
+// Form_Load; from there on everything happens in the click handlers.
+class frmForm001 : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit frmForm001(
+        std::unique_ptr<forms::Runtime> runtime = std::make_unique<forms::Runtime>(),
+        QWidget* parent = nullptr);
+    ~frmForm001() override;
+
+    // How many twips make one logical pixel in the current layout.
+    double TwipsPerPixel() const { return twipsPerPixel_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private slots:
+    void cmdQuit_Click();
+    void cmdAbout_Click();
+    void cmdProceed_Click();
+    void cmdPrevious_Click();
+    void cmdNext_Click();
+    void cmdEvaluate_Click();
+
+  private:
+    struct Placement {
+        QWidget* control;
+        QRect twips;
+        QStringList extraTexts;  // texts shown there later, besides the caption as created
+    };
+
+    void CreateControls();
+    QPushButton* CreateButton(const char* name, const QString& caption, QWidget* in, QRect twips);
+    QLabel* CreateLabel(const QString& name, const QString& caption, QWidget* in, QRect twips);
+    QGroupBox* CreateFrame(const QString& name, QRect twips);
+    void KeepRatingsReadable();
+    void SetTabOrder();
+    void ConnectHandlers();
+    void ApplyLayout();
+    void CenterOnScreen();
+
+    void Form_Load();
+    void Form_Unload();
+    void ResetExercise();
+    void ApplyRatingVisibility();
+    void ShowQuestion();
+    void SaveReply();
+    void ShowRatings();
+    void DescribeQuestion(const Pair& pair);
+    int MsgBox(const QString& text, int style, const QString& title = {});
+
+    std::unique_ptr<forms::Runtime> runtime_;
+    Exercise exercise_;
+    Int16 blnShowRatings = FALSE_FLAG;
+    double twipsPerPixel_ = MAX_TWIPS_PER_PIXEL;
+    bool unloaded_ = false;
+    std::vector<Placement> placements_;
+
+    QPushButton* cmdQuit = nullptr;
+    QPushButton* cmdAbout = nullptr;
+    QPushButton* cmdProceed = nullptr;
+    QPushButton* cmdPrevious = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdEvaluate = nullptr;
+    QComboBox* cboCombo01 = nullptr;
+    std::array<QGroupBox*, 2> Frame1{};
+    std::array<QLabel*, 6> Label1{};
+    std::array<QLabel*, 2> Label2{};
+    std::array<QLabel*, 9> Label3{};
+    std::array<QRadioButton*, 8> optButton01{};
+};
+
+}  // namespace tolvar::ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QSize>
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+
+namespace tolvar::ui {
+
+// The layout is given in twips; this is how many of them make one logical pixel. The classic
+// screen has 15; a larger default font needs fewer so that every text still fits its box.
+inline constexpr double MAX_TWIPS_PER_PIXEL = 15.0;
+inline constexpr double TWIPS_PER_PIXEL_STEP = 0.25;
+inline constexpr double MIN_TWIPS_PER_PIXEL = 1.0;
+
+int TwipsToPixels(int twips, double twipsPerPixel);
+
+// A control, its box in twips and every text it may show there.
+struct FitItem {
+    const QWidget* widget;
+    QSize twips;
+    QStringList texts;
+};
+
+// Whether the text, drawn by the widget's kind of control in the widget's font and style,
+// fits whole inside a control of the given pixel size (labels wrap, others keep one line).
+bool TextFits(const QWidget* widget, QSize pixels, const QString& text);
+
+// The largest twips-per-pixel on the step grid, at most 15, at which every text of every item
+// fits its box.
+double ComputeTwipsPerPixel(const std::vector<FitItem>& items);
+
+}  // namespace tolvar::ui
