@@ -57,3 +57,4 @@ all_a() {
 
 shoot docs/screenshot.png 1 start
 shoot docs/result.png 1 all_a
+shoot docs/screenshot-2x.png 2 start

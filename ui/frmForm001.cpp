@@ -50,6 +50,15 @@ const QString RESULT_MESSAGE_REPEAT = QStringLiteral(
 
 const QString ABOUT_TITLE = QStringLiteral("About Tolvar");
 
+// The 16-pixel design, and the same with every pixel doubled for dense screens, so that no one
+// ever scales the small image up smoothly.
+QIcon ProgramIcon() {
+    const QPixmap small(tolvar_16_xpm);
+    QIcon icon(small);
+    icon.addPixmap(small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    return icon;
+}
+
 QString IndexedName(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
@@ -79,7 +88,7 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
       runtime_(std::move(runtime)) {
     setObjectName(QStringLiteral("frmForm001"));
     setWindowTitle(forms::APP_TITLE);
-    setWindowIcon(QIcon(QPixmap(tolvar_16_xpm)));
+    setWindowIcon(ProgramIcon());
     CreateControls();
     KeepRatingsReadable();
     SetTabOrder();

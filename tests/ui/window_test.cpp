@@ -225,11 +225,19 @@ class WindowTest : public QObject {
         const QIcon icon = h.window->windowIcon();
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
+        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
         // Centred as a whole; the platform's frame may shift the client area by its width.
         const QPoint offset =
             h.window->frameGeometry().center() - h.window->screen()->availableGeometry().center();
         QVERIFY2(offset.manhattanLength() <= 4,
                  qPrintable(QStringLiteral("off centre by %1,%2").arg(offset.x()).arg(offset.y())));
+    }
+
+    // The scaled runs must really draw on a dense screen.
+    void runsAtTheRequestedScaleFactor() {
+        Harness h;
+        const double factor = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
+        QCOMPARE(h.window->devicePixelRatioF(), factor);
     }
 
     void geometryFollowsTheTable_data() {
