@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages are missing, builds, then either starts Tolvar or runs every
 # test headless.
-#   bash build.sh run     build and start the program
-#   bash build.sh test    build and run all tests, also in a sanitizer build
+#   bash build.sh run      build and start the program
+#   bash build.sh test     build and run all tests, also in a sanitizer build
+#   bash build.sh package  build the Debian package build/default/tolvar_<version>_amd64.deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake make qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2)
+packages=(g++ cmake make qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2
+    dpkg-dev file desktop-file-utils appstream devscripts)
 
 install_missing() {
     local missing=() package
@@ -40,8 +42,13 @@ case "${1:-}" in
         build asan
         ctest --preset asan
         ;;
+    package)
+        install_missing
+        build default
+        (cd build/default && cpack)
+        ;;
     *)
-        echo "usage: bash build.sh run|test" >&2
+        echo "usage: bash build.sh run|test|package" >&2
         exit 2
         ;;
 esac
