@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake make qt6-base-dev libgtest-dev fonts-dejavu-core fonts-liberation2
+packages=(g++ cmake make qt6-base-dev libgtest-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
     dpkg-dev file desktop-file-utils appstream devscripts)
 
 install_missing() {

@@ -32,6 +32,9 @@ class frmForm001 : public QWidget {
     // How many twips make one logical pixel in the current layout.
     double TwipsPerPixel() const { return twipsPerPixel_; }
 
+    // The exercise as the window holds it, to read; only the handlers change it.
+    const Exercise& ExerciseState() const { return exercise_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

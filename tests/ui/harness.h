@@ -26,6 +26,9 @@ class FakeRuntime : public forms::Runtime {
         if (whileShown) {
             whileShown(request);
         }
+        if (answerer) {
+            return answerer(request);
+        }
         if (answers.empty()) {
             return forms::ID_OK;
         }
@@ -39,6 +42,7 @@ class FakeRuntime : public forms::Runtime {
     std::vector<QWidget*> owners;
     std::deque<int> answers;
     std::function<void(const forms::MessageBoxRequest&)> whileShown;
+    std::function<int(const forms::MessageBoxRequest&)> answerer;  // replaces the queue when set
     int ends = 0;
 };
 
