@@ -122,7 +122,8 @@ void frmForm001::CreateControls() {
             CreateLabel(IndexedName("Label3", index), ratingHeading, Frame1[0],
                         {5520, 240 + 360 * index, 1095, 255});
         if (index > 0) {
-            placements_.back().extraTexts = NumbersUpTo(QUESTION_COUNT);
+            // Each motivator meets the seven others once, so a rating is at most 7.
+            placements_.back().extraTexts = NumbersUpTo(MOTIVATOR_COUNT - 1);
             Label3[static_cast<std::size_t>(index)]->setAccessibleDescription(
                 QStringLiteral("Rating of ") +
                 ToText(OptionCaption(static_cast<Int16>(index))).simplified());
