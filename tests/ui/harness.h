@@ -16,6 +16,18 @@
 
 namespace tolvar::testing {
 
+// The question texts of motivators 1 to 8, as the question panel must show them.
+inline const QStringList QUESTION_TEXTS = {
+    "My availability and closeness to famility members",
+    "More material rewards and benefits",
+    "Status, power and leadership",
+    "Autonomy i.e. myself being my boss",
+    "Practising and promoting ethics and other values in the society",
+    "Scope for recreational activities and innovation",
+    "Challenges and risks of varying magnitude",
+    "Security",
+};
+
 // Stands in for the desktop: records every message box and answers it from a queue
 // (OK when the queue is empty), and counts the requests to end the program.
 class FakeRuntime : public forms::Runtime {

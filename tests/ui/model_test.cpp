@@ -18,6 +18,7 @@ namespace {
 
 using tolvar::forms::MessageBoxRequest;
 using tolvar::testing::Harness;
+using tolvar::testing::QUESTION_TEXTS;
 
 constexpr int QUESTIONS = 28;
 constexpr int MOTIVATORS = 8;
@@ -27,18 +28,6 @@ const std::array<std::pair<int, int>, QUESTIONS + 1> PAIRS = {{
     {3, 5}, {4, 6}, {5, 7}, {6, 8}, {1, 4}, {2, 5}, {3, 6}, {4, 7}, {5, 8}, {1, 5},
     {2, 6}, {1, 6}, {3, 7}, {1, 7}, {3, 8}, {2, 7}, {4, 8}, {2, 8}, {1, 8},
 }};
-
-const std::array<const char*, MOTIVATORS + 1> QUESTION_TEXTS = {
-    "",
-    "My availability and closeness to famility members",
-    "More material rewards and benefits",
-    "Status, power and leadership",
-    "Autonomy i.e. myself being my boss",
-    "Practising and promoting ethics and other values in the society",
-    "Scope for recreational activities and innovation",
-    "Challenges and risks of varying magnitude",
-    "Security",
-};
 
 const std::array<const char*, 3> ENTRIES = {"A", "B", "Please select here"};
 
@@ -104,8 +93,8 @@ struct Model {
     void ShowQuestion() {
         previousEnabled = question != 1;
         nextEnabled = question != QUESTIONS;
-        sideA = QUESTION_TEXTS[PAIRS[question].first];
-        sideB = QUESTION_TEXTS[PAIRS[question].second];
+        sideA = QUESTION_TEXTS[PAIRS[question].first - 1];
+        sideB = QUESTION_TEXTS[PAIRS[question].second - 1];
         const int stored = reply[question];
         selector = stored == 0 ? 2 : stored == PAIRS[question].first ? 0 : 1;
         questionLabel = QString::number(question);

@@ -6,6 +6,7 @@
 #include "twips.h"
 
 using tolvar::testing::Harness;
+using tolvar::testing::QUESTION_TEXTS;
 
 namespace {
 
@@ -51,17 +52,6 @@ const TableRow LAYOUT[] = {
     {"cmdPrevious", "Frame1_1", 7200, 240, 1215, 375},
     {"cmdNext", "Frame1_1", 7200, 720, 1215, 375},
     {"cmdEvaluate", "Frame1_1", 7200, 1200, 1215, 375},
-};
-
-const QStringList QUESTION_TEXTS = {
-    "My availability and closeness to famility members",
-    "More material rewards and benefits",
-    "Status, power and leadership",
-    "Autonomy i.e. myself being my boss",
-    "Practising and promoting ethics and other values in the society",
-    "Scope for recreational activities and innovation",
-    "Challenges and risks of varying magnitude",
-    "Security",
 };
 
 QString WithoutMnemonic(QString text) {
