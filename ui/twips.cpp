@@ -101,10 +101,6 @@ int TwipsToPixels(int twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
-bool TextFits(const QWidget* widget, QSize pixels, const QString& text) {
-    return Fits({widget, QSize(), text, OneLineSize(widget, text)}, pixels);
-}
-
 double ComputeTwipsPerPixel(const std::vector<FitItem>& items) {
     // Laying out a text is the costly part, and many controls share their font and texts.
     QHash<QString, QSize> oneLineSizes;

@@ -23,10 +23,6 @@ struct FitItem {
     QStringList texts;
 };
 
-// Whether the text, drawn by the widget's kind of control in the widget's font and style,
-// fits whole inside a control of the given pixel size (labels wrap, others keep one line).
-bool TextFits(const QWidget* widget, QSize pixels, const QString& text);
-
 // The largest twips-per-pixel on the step grid, at most 15, at which every text of every item
 // fits its box.
 double ComputeTwipsPerPixel(const std::vector<FitItem>& items);
