@@ -7,12 +7,16 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(g++ cmake make qt6-base-dev libgtest-dev librapidcheck-dev fonts-dejavu-core fonts-liberation2
-    dpkg-dev file desktop-file-utils appstream devscripts)
+# What building and running the program needs; qt6-wayland lets it run natively on Wayland.
+run_packages=(g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin qt6-wayland fonts-dejavu-core)
+# What only the tests need besides: their libraries and fonts, the package checks, and the real
+# servers the integration tests start (X server, window managers, Wayland compositor).
+test_packages=(libgtest-dev librapidcheck-dev fonts-liberation2 dpkg-dev file desktop-file-utils
+    appstream devscripts xvfb xauth openbox x11-utils xdotool weston)
 
 install_missing() {
     local missing=() package
-    for package in "${packages[@]}"; do
+    for package in "$@"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$package")
     done
@@ -25,25 +29,26 @@ install_missing() {
 }
 
 build() {
-    cmake --preset "$1"
+    cmake --preset "$1" -DTOLVAR_BUILD_TESTS=ON
     cmake --build --preset "$1" -j "$(nproc)"
 }
 
 case "${1:-}" in
     run)
-        install_missing
-        build default
+        install_missing "${run_packages[@]}"
+        cmake --preset default -DTOLVAR_BUILD_TESTS=OFF
+        cmake --build --preset default -j "$(nproc)" --target tolvar
         exec build/default/app/tolvar
         ;;
     test)
-        install_missing
+        install_missing "${run_packages[@]}" "${test_packages[@]}"
         build default
         ctest --preset default
         build asan
         ctest --preset asan
         ;;
     package)
-        install_missing
+        install_missing "${run_packages[@]}" "${test_packages[@]}"
         build default
         (cd build/default && cpack)
         ;;

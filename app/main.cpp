@@ -1,10 +1,15 @@
 #include <QApplication>
 
+#include "close_on_signal.h"
 #include "frmForm001.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    // The desktop matches the window to its entry by these: the app_id on Wayland, WM_CLASS on X11.
+    QApplication::setDesktopFileName(QStringLiteral("org.tolvar.Tolvar"));
+    QApplication::setApplicationName(QStringLiteral("org.tolvar.Tolvar"));
     tolvar::ui::frmForm001 window;
+    tolvar::ui::CloseOnTerminationSignals(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # Makes the pictures in docs/ from a real window under a private Xvfb, with a small window manager
 # (openbox) so the title bar and its icon show as on a desktop. Needs xvfb, openbox, xdotool,
-# x11-utils and imagemagick.
+# x11-utils and imagemagick; the dark picture also qt6-gtk-platformtheme, whose GTK theme
+# Adwaita:dark gives Qt a dark palette as a dark desktop does.
 #   tools/screenshot.sh [BINARY]     (default build/default/app/tolvar)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/default/app/tolvar}
 
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-app=
-trap 'kill $app $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 &
-sleep 1
+app= xvfb= wm=
+trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
+
+# server WIDTHxHEIGHT: a new private X server of that size with openbox on it.
+server() {
+    kill $wm $xvfb 2>/dev/null || true
+    export DISPLAY=:$((90 + RANDOM % 9))
+    Xvfb "$DISPLAY" -screen 0 "$1x24" -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+    openbox >/dev/null 2>&1 &
+    wm=$!
+    sleep 1
+}
 
 keys() {
     for key in "$@"; do
@@ -24,18 +30,23 @@ keys() {
     done
 }
 
-# shoot OUTPUT SCALE: starts the program, runs the keys of the scenario, takes the picture of the
-# window with its frame, and ends the program.
+# shoot OUTPUT SCALE SCENARIO [ENVIRONMENT...]: starts the program, runs the keys of the scenario,
+# takes the picture of the window with its frame (or, for OUTPUT *-screen.png, the whole screen),
+# and ends the program.
 shoot() {
     local out=$1 scale=$2 scenario=$3 window frame
-    QT_SCALE_FACTOR=$scale QT_QPA_PLATFORM=xcb "$binary" >/dev/null 2>&1 &
+    env QT_SCALE_FACTOR="$scale" QT_QPA_PLATFORM=xcb "${@:4}" "$binary" >/dev/null 2>&1 &
     app=$!
     window=$(xdotool search --sync --onlyvisible --name '^Tolvar$' | head -n 1)
     sleep 0.5
     "$scenario"
     sleep 0.5
     frame=$(xwininfo -id "$window" -tree | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
-    import -window "${frame:-$window}" "$out"
+    if [[ $out == *-screen.png ]]; then
+        import -window root "$out"
+    else
+        import -window "${frame:-$window}" "$out"
+    fi
     kill "$app"
     wait "$app" 2>/dev/null || true
     echo "wrote $out"
@@ -55,6 +66,11 @@ all_a() {
     keys Return
 }
 
+server 1600x1200
 shoot docs/screenshot.png 1 start
 shoot docs/result.png 1 all_a
+shoot docs/result-dark.png 1 all_a QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 shoot docs/screenshot-2x.png 2 start
+# A small screen and fonts drawn at 168 dots per inch: the window keeps to the screen.
+server 1024x768
+shoot docs/large-font-screen.png 1 start QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=168

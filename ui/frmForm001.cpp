@@ -9,8 +9,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "icons/tolvar-16.xpm"
+#include "readable_colours.h"
 
 namespace tolvar::ui {
 namespace {
@@ -50,13 +52,19 @@ const QString RESULT_MESSAGE_REPEAT = QStringLiteral(
 
 const QString ABOUT_TITLE = QStringLiteral("About Tolvar");
 
-// The 16-pixel design, and the same with every pixel doubled for dense screens, so that no one
-// ever scales the small image up smoothly.
+const QString APP_ID = QStringLiteral("org.tolvar.Tolvar");
+
+// The icon the desktop's theme has for the program once it is installed; otherwise the 16-pixel
+// design, the same with every pixel doubled, and the larger sizes drawn from the scalable icon,
+// so that no one ever scales the small image up smoothly.
 QIcon ProgramIcon() {
     const QPixmap small(tolvar_16_xpm);
-    QIcon icon(small);
-    icon.addPixmap(small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    return icon;
+    QIcon drawn(small);
+    drawn.addPixmap(small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    for (const int size : {48, 64, 128}) {
+        drawn.addFile(QStringLiteral(":/icons/tolvar-%1.png").arg(size), QSize(size, size));
+    }
+    return QIcon::fromTheme(APP_ID, drawn);
 }
 
 QString IndexedName(const char* name, int index) {
@@ -89,12 +97,12 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
     setObjectName(QStringLiteral("frmForm001"));
     setWindowTitle(forms::APP_TITLE);
     setWindowIcon(ProgramIcon());
+    screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
     CreateControls();
-    KeepRatingsReadable();
+    KeepCaptionsReadable();
     SetTabOrder();
     ConnectHandlers();
     ApplyLayout();
-    CenterOnScreen();
     Form_Load();
 }
 
@@ -195,15 +203,19 @@ QGroupBox* frmForm001::CreateFrame(const QString& name, QRect twips) {
     return frame;
 }
 
-// The motivator panel is disabled once the questions start, which greys every child; the ratings
-// and their heading are what the user came for, so they keep the normal text colour.
-void frmForm001::KeepRatingsReadable() {
-    for (QLabel* label : Label3) {
-        QPalette palette = label->palette();
-        for (const auto role : {QPalette::WindowText, QPalette::Text}) {
-            palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-        }
-        label->setPalette(palette);
+// The motivator panel is disabled once the questions start; the ratings, their heading and the
+// motivators they rate are what the user came for, so they keep the normal text colours.
+void frmForm001::KeepCaptionsReadable() {
+    std::vector<QWidget*> captions(Label3.begin(), Label3.end());
+    captions.insert(captions.end(), optButton01.begin(), optButton01.end());
+    KeepTextReadableWhenDisabled(this, captions);
+}
+
+// The window has one size: a maximise or fullscreen request from the desktop is undone at once.
+void frmForm001::KeepNormalState() {
+    const Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (windowState() & enlarged) {
+        setWindowState(windowState() & ~enlarged);
     }
 }
 
@@ -225,8 +237,13 @@ void frmForm001::ConnectHandlers() {
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
 }
 
-// One scale for the whole window, from the largest twips-per-pixel at which every text fits.
+// One scale for the whole window, from the largest twips-per-pixel at which every text fits and
+// the window fits its screen.
 void frmForm001::ApplyLayout() {
+    if (layingOut_) {
+        return;
+    }
+    layingOut_ = true;
     std::vector<FitItem> items;
     for (const Placement& placement : placements_) {
         QStringList texts = placement.extraTexts;
@@ -237,7 +254,8 @@ void frmForm001::ApplyLayout() {
         }
         items.push_back({placement.control, placement.twips.size(), texts});
     }
-    twipsPerPixel_ = ComputeTwipsPerPixel(items);
+    twipsPerPixel_ =
+        FitWindow(this, items, {CLIENT_WIDTH, CLIENT_HEIGHT}, screenPlacement_->ClientRoom());
     const auto px = [this](int twips) { return TwipsToPixels(twips, twipsPerPixel_); };
     for (const Placement& placement : placements_) {
         const QRect& box = placement.twips;
@@ -245,21 +263,35 @@ void frmForm001::ApplyLayout() {
                                        px(box.height()));
     }
     setFixedSize(px(CLIENT_WIDTH), px(CLIENT_HEIGHT));
-}
-
-void frmForm001::CenterOnScreen() {
-    if (const QScreen* where = screen()) {
-        QRect area = rect();
-        area.moveCenter(where->availableGeometry().center());
-        move(area.topLeft());
-    }
+    layingOut_ = false;
+    screenPlacement_->KeepInside();
 }
 
 void frmForm001::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-        ApplyLayout();
+    switch (event->type()) {
+        case QEvent::StyleChange:
+            KeepCaptionsReadable();
+            ApplyLayout();
+            break;
+        case QEvent::FontChange:
+        case QEvent::ApplicationFontChange:
+            ApplyLayout();
+            break;
+        case QEvent::PaletteChange:
+            KeepCaptionsReadable();
+            break;
+        case QEvent::WindowStateChange:
+            KeepNormalState();
+            break;
+        default:
+            break;
     }
+}
+
+void frmForm001::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    screenPlacement_->PlaceAtFirstShow();
 }
 
 void frmForm001::closeEvent(QCloseEvent* event) {

@@ -8,6 +8,7 @@
 
 #include "exercise.h"
 #include "forms.h"
+#include "screen_fit.h"
 #include "twips.h"
 
 class QComboBox;
@@ -38,6 +39,7 @@ class frmForm001 : public QWidget {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private slots:
     void cmdQuit_Click();
@@ -58,11 +60,11 @@ class frmForm001 : public QWidget {
     QPushButton* CreateButton(const char* name, const QString& caption, QWidget* in, QRect twips);
     QLabel* CreateLabel(const QString& name, const QString& caption, QWidget* in, QRect twips);
     QGroupBox* CreateFrame(const QString& name, QRect twips);
-    void KeepRatingsReadable();
+    void KeepCaptionsReadable();
+    void KeepNormalState();
     void SetTabOrder();
     void ConnectHandlers();
     void ApplyLayout();
-    void CenterOnScreen();
 
     void Form_Load();
     void Form_Unload();
@@ -79,7 +81,9 @@ class frmForm001 : public QWidget {
     Int16 blnShowRatings = FALSE_FLAG;
     double twipsPerPixel_ = MAX_TWIPS_PER_PIXEL;
     bool unloaded_ = false;
+    bool layingOut_ = false;
     std::vector<Placement> placements_;
+    ScreenPlacement* screenPlacement_ = nullptr;
 
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdAbout = nullptr;

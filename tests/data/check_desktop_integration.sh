@@ -22,6 +22,8 @@ for path in \
     ./usr/share/icons/hicolor/16x16/apps/$app_id.png \
     ./usr/share/icons/hicolor/32x32/apps/$app_id.png \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png \
+    ./usr/share/icons/hicolor/64x64/apps/$app_id.png \
+    ./usr/share/icons/hicolor/128x128/apps/$app_id.png \
     ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
     grep -qx "$path" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
 done
@@ -30,9 +32,10 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6; do
     [[ $depends == *"$library"* ]] || { echo "no dependency on $library: $depends"; exit 1; }
 done
 [[ $depends != *libqt6test* ]] || { echo "depends on the test library: $depends"; exit 1; }
+[[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || { echo "does not recommend qt6-wayland"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
-for size in 16 32 48; do
+for size in 16 32 48 64 128; do
     identify_size=$(file "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png")
     [[ $identify_size == *"$size x $size"* ]] || { echo "icon not ${size}px: $identify_size"; exit 1; }
 done

@@ -1,4 +1,7 @@
 #include <QGroupBox>
+#include <QScreen>
+#include <algorithm>
+#include <cmath>
 #include <QStyle>
 #include <QtTest>
 
@@ -128,6 +131,38 @@ QString FirstMisfit(const Harness& h) {
     return {};
 }
 
+// The contrast ratio of two colours, as accessibility guidelines measure it (1 to 21).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x6e, 0x6e, 0x6e));
+    return dark;
+}
+
+QPalette HighContrast(Qt::GlobalColor text, Qt::GlobalColor background) {
+    QPalette palette(background, background);
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Active, role, text);
+        palette.setColor(QPalette::Inactive, role, text);
+    }
+    return palette;
+}
+
 void PlaceAt(const Harness& h, double twipsPerPixel) {
     const auto px = [twipsPerPixel](int twips) {
         return tolvar::ui::TwipsToPixels(twips, twipsPerPixel);
@@ -144,7 +179,10 @@ class WindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9)); }
+    void init() {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
 
     void startState() {
         Harness h;
@@ -215,7 +253,9 @@ class WindowTest : public QObject {
         const QIcon icon = h.window->windowIcon();
         QVERIFY(!icon.isNull());
         QVERIFY(icon.availableSizes().contains(QSize(16, 16)));
-        QVERIFY(icon.availableSizes().contains(QSize(32, 32)));
+        for (const int size : {32, 48, 64, 128}) {
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+        }
         // Centred as a whole; the platform's frame may shift the client area by its width.
         const QPoint offset =
             h.window->frameGeometry().center() - h.window->screen()->availableGeometry().center();
@@ -278,6 +318,93 @@ class WindowTest : public QObject {
         QVERIFY(scale < tolvar::ui::MAX_TWIPS_PER_PIXEL);
         PlaceAt(h, scale + tolvar::ui::TWIPS_PER_PIXEL_STEP);
         QVERIFY(!FirstMisfit(h).isEmpty());
+    }
+
+    // Whatever the font, the framed window lies inside the available area of its screen, centred,
+    // with every text whole; the font shrinks only when the screen leaves no other way.
+    void fitsItsScreen_data() {
+        QTest::addColumn<QFont>("font");
+        QTest::newRow("DejaVu Sans 9") << QFont(QStringLiteral("DejaVu Sans"), 9);
+        QTest::newRow("DejaVu Sans 14") << QFont(QStringLiteral("DejaVu Sans"), 14);
+        QTest::newRow("Liberation Serif 20") << QFont(QStringLiteral("Liberation Serif"), 20);
+        QTest::newRow("DejaVu Sans 24") << QFont(QStringLiteral("DejaVu Sans"), 24);
+    }
+    void fitsItsScreen() {
+        QFETCH(QFont, font);
+        QApplication::setFont(font);
+        Harness h;
+        const QRect available = h.window->screen()->availableGeometry();
+        const QRect frame = h.window->frameGeometry();
+        QVERIFY2(available.contains(frame),
+                 qPrintable(QStringLiteral("frame %1x%2 at %3,%4 on %5x%6")
+                                .arg(frame.width())
+                                .arg(frame.height())
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(available.width())
+                                .arg(available.height())));
+        QVERIFY((frame.center() - available.center()).manhattanLength() <= 2);
+        const QString misfit = FirstMisfit(h);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+        if (h.window->font().pointSizeF() < font.pointSizeF()) {
+            const double coarser = h.window->TwipsPerPixel() - tolvar::ui::TWIPS_PER_PIXEL_STEP;
+            const QSize larger(tolvar::ui::TwipsToPixels(8910, coarser),
+                               tolvar::ui::TwipsToPixels(6420, coarser));
+            QVERIFY(larger.width() + frame.width() - h.window->width() > available.width() ||
+                    larger.height() + frame.height() - h.window->height() > available.height());
+        }
+    }
+
+    // In the result phase the ratings and the motivators they rate stay at full contrast in the
+    // disabled panel, across live palette switches.
+    void captionsStayReadableAcrossPalettes_data() {
+        QTest::addColumn<QPalette>("from");
+        QTest::addColumn<QPalette>("to");
+        const QPalette light = QApplication::style()->standardPalette();
+        QTest::newRow("light to dark") << light << DarkPalette();
+        QTest::newRow("dark to light") << DarkPalette() << light;
+        QTest::newRow("to white on black") << light << HighContrast(Qt::white, Qt::black);
+        QTest::newRow("to black on white") << DarkPalette() << HighContrast(Qt::black, Qt::white);
+    }
+    void captionsStayReadableAcrossPalettes() {
+        QFETCH(QPalette, from);
+        QFETCH(QPalette, to);
+        QApplication::setPalette(from);
+        Harness h;
+        h.AnswerAll(0);
+        h.Click("cmdEvaluate");
+        QVERIFY(!h.Frame(0)->isEnabled());
+        QApplication::setPalette(to);
+        QTRY_COMPARE(h.window->palette().color(QPalette::Active, QPalette::Window),
+                     to.color(QPalette::Active, QPalette::Window));
+        const QColor background = h.window->palette().color(QPalette::Active, QPalette::Window);
+        std::vector<QWidget*> captions;
+        for (int k = 0; k <= 8; ++k) {
+            captions.push_back(h.Label("Label3", k));
+        }
+        for (int i = 0; i < 8; ++i) {
+            captions.push_back(h.Option(i));
+        }
+        for (QWidget* caption : captions) {
+            const QColor text = caption->palette().color(QPalette::Disabled, QPalette::WindowText);
+            QCOMPARE(text, to.color(QPalette::Active, QPalette::WindowText));
+            QVERIFY2(Contrast(text, background) >= 4.5, qPrintable(caption->objectName()));
+        }
+    }
+
+    // The window has one size: a maximise or fullscreen request is undone.
+    void staysInItsNormalState_data() {
+        QTest::addColumn<int>("request");
+        QTest::newRow("maximise") << int(Qt::WindowMaximized);
+        QTest::newRow("fullscreen") << int(Qt::WindowFullScreen);
+    }
+    void staysInItsNormalState() {
+        QFETCH(int, request);
+        Harness h;
+        const QSize size = h.window->size();
+        h.window->setWindowState(Qt::WindowStates(request));
+        QTRY_COMPARE(h.window->windowState(), Qt::WindowStates(Qt::WindowNoState));
+        QCOMPARE(h.window->size(), size);
     }
 
     void layoutFollowsAFontChange() {

@@ -1,0 +1,242 @@
+#include "screen_fit.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#if QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+
+#include <QtGui/qguiapplication_platform.h>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
+namespace tolvar::ui {
+namespace {
+
+// Below this a text is no longer read comfortably; the window stops shrinking its font there.
+constexpr double MIN_POINT_SIZE = 5.0;
+constexpr double POINT_SIZE_STEP = 0.5;
+
+bool IsWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+#if QT_CONFIG(xcb)
+template <typename Reply>
+using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
+
+xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
+                                                  &std::free);
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+XcbReply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_window_t window,
+                                            xcb_atom_t property, xcb_atom_t type,
+                                            std::uint32_t length) {
+    const auto cookie = xcb_get_property(connection, 0, window, property, type, 0, length);
+    return {xcb_get_property_reply(connection, cookie, nullptr), &std::free};
+}
+
+// Asks the window manager, before the window is mapped, for the frame it will draw around it
+// (_NET_REQUEST_FRAME_EXTENTS), and waits briefly for the answer; none when it offers no such
+// request or does not answer.
+QMargins AnnouncedFrameExtents(QWidget* window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) {
+        return {};
+    }
+    xcb_connection_t* connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const xcb_atom_t request = Atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    const xcb_atom_t extents = Atom(connection, "_NET_FRAME_EXTENTS");
+    const auto supported =
+        Property(connection, root, Atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 4096);
+    if (!supported || supported->format != 32) {
+        return {};
+    }
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));
+    const auto count = static_cast<std::size_t>(xcb_get_property_value_length(supported.get())) /
+                       sizeof(xcb_atom_t);
+    if (std::find(atoms, atoms + count, request) == atoms + count) {
+        return {};
+    }
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = id;
+    message.type = request;
+    xcb_send_event(connection, 0, root,
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));
+    xcb_flush(connection);
+    // The window manager answers within a few milliseconds; a tenth of a second is plenty.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const auto reply = Property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
+        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
+            std::array<std::uint32_t, 4> value{};  // left, right, top, bottom, in device pixels
+            std::memcpy(value.data(), xcb_get_property_value(reply.get()), sizeof value);
+            const auto logical = [ratio = window->devicePixelRatioF()](std::uint32_t pixels) {
+                return static_cast<int>(std::lround(pixels / ratio));
+            };
+            return {logical(value[0]), logical(value[2]), logical(value[1]), logical(value[3])};
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return {};
+}
+#endif
+
+bool FramedFits(QSize clientTwips, double twipsPerPixel, QSize room) {
+    return TwipsToPixels(clientTwips.width(), twipsPerPixel) <= room.width() &&
+           TwipsToPixels(clientTwips.height(), twipsPerPixel) <= room.height();
+}
+
+}  // namespace
+
+double TwipsPerPixelForRoom(QSize clientTwips, QSize room) {
+    if (room.width() <= 0 || room.height() <= 0) {
+        return MAX_TWIPS_PER_PIXEL;
+    }
+    const double least = std::max(double(clientTwips.width()) / room.width(),
+                                  double(clientTwips.height()) / room.height());
+    double twipsPerPixel = std::ceil(least / TWIPS_PER_PIXEL_STEP) * TWIPS_PER_PIXEL_STEP;
+    while (!FramedFits(clientTwips, twipsPerPixel, room)) {
+        twipsPerPixel += TWIPS_PER_PIXEL_STEP;
+    }
+    return twipsPerPixel;
+}
+
+double FitWindow(QWidget* window, const std::vector<FitItem>& items, QSize clientTwips,
+                 QSize room) {
+    window->setFont(QFont());
+    const double forTexts = ComputeTwipsPerPixel(items);
+    const double forRoom = TwipsPerPixelForRoom(clientTwips, room);
+    if (forTexts >= forRoom) {
+        return forTexts;
+    }
+    QFont font = window->font();
+    const bool inPoints = font.pointSizeF() > 0;
+    for (double size = inPoints ? font.pointSizeF() : font.pixelSize();
+         size - POINT_SIZE_STEP >= MIN_POINT_SIZE;) {
+        size -= inPoints ? POINT_SIZE_STEP : 1.0;
+        if (inPoints) {
+            font.setPointSizeF(size);
+        } else {
+            font.setPixelSize(static_cast<int>(size));
+        }
+        window->setFont(font);
+        if (ComputeTwipsPerPixel(items) >= forRoom) {
+            break;
+        }
+    }
+    return forRoom;
+}
+
+QPoint CentredFramePosition(QRect area, QSize frame) {
+    QRect placed(QPoint(0, 0), frame);
+    placed.moveCenter(area.center());
+    return FramePositionInside(area, placed);
+}
+
+QPoint FramePositionInside(QRect area, QRect frame) {
+    const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    return {x, y};
+}
+
+ScreenPlacement::ScreenPlacement(QWidget* window, std::function<void()> relayout)
+    : QObject(window), window_(window), relayout_(std::move(relayout)) {}
+
+QMargins ScreenPlacement::Frame() const {
+    const QWindow* handle = window_->windowHandle();
+    if (handle == nullptr) {
+        return {};
+    }
+    const QMargins frame = handle->frameMargins();
+    return frame.isNull() ? announcedFrame_ : frame;
+}
+
+QSize ScreenPlacement::ClientRoom() const {
+    const QScreen* screen = window_->screen();
+    if (screen == nullptr) {
+        return {};
+    }
+    return screen->availableGeometry().size().shrunkBy(Frame());
+}
+
+void ScreenPlacement::PlaceAtFirstShow() {
+    if (placed_) {
+        return;
+    }
+    placed_ = true;
+#if QT_CONFIG(xcb)
+    if (window_->windowHandle()->frameMargins().isNull()) {
+        announcedFrame_ = AnnouncedFrameExtents(window_);
+    }
+#endif
+    const QMargins frame = Frame();
+    const QSize room = window_->screen()->availableGeometry().size().shrunkBy(frame);
+    if (window_->width() > room.width() || window_->height() > room.height()) {
+        relayout_();
+    }
+    if (!IsWayland()) {
+        MoveFrameTo(CentredFramePosition(window_->screen()->availableGeometry(),
+                                         window_->size().grownBy(frame)));
+    }
+    connect(window_->windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
+        Follow(screen);
+        relayout_();
+    });
+    Follow(window_->screen());
+}
+
+// Qt places a shown window by its client area until the frame is known, so the frame's position
+// is turned into the client area's by the frame this knows.
+void ScreenPlacement::MoveFrameTo(QPoint topLeft) {
+    const QMargins frame = Frame();
+    const QPoint knownStrut = window_->geometry().topLeft() - window_->pos();
+    window_->move(topLeft + QPoint(frame.left(), frame.top()) - knownStrut);
+}
+
+void ScreenPlacement::KeepInside() {
+    if (!placed_ || IsWayland() || window_->screen() == nullptr) {
+        return;
+    }
+    const QMargins frame = Frame();
+    const QRect framed(window_->geometry().topLeft() - QPoint(frame.left(), frame.top()),
+                       window_->size().grownBy(frame));
+    const QPoint inside = FramePositionInside(window_->screen()->availableGeometry(), framed);
+    if (inside != framed.topLeft()) {
+        MoveFrameTo(inside);
+    }
+}
+
+void ScreenPlacement::Follow(QScreen* screen) {
+    for (const auto& connection : screenConnections_) {
+        disconnect(connection);
+    }
+    screenConnections_.clear();
+    if (screen != nullptr) {
+        screenConnections_ = {
+            connect(screen, &QScreen::availableGeometryChanged, this, relayout_),
+            connect(screen, &QScreen::geometryChanged, this, relayout_),
+            connect(screen, &QScreen::logicalDotsPerInchChanged, this, relayout_),
+        };
+    }
+}
+
+}  // namespace tolvar::ui
