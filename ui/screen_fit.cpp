@@ -38,8 +38,8 @@ using XcbReply = std::unique_ptr<Reply, decltype(&std::free)>;
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name) {
     const auto cookie =
         xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(connection, cookie, nullptr),
-                                                  &std::free);
+    const XcbReply<xcb_intern_atom_reply_t> reply(
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free);
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 

@@ -24,8 +24,7 @@ double TwipsPerPixelForRoom(QSize clientTwips, QSize room);
 // the window takes the scale that fits the room and its font shrinks, half a point at a time,
 // until every text fits again. It starts from the default font each time, so a larger room gives
 // the font back.
-double FitWindow(QWidget* window, const std::vector<FitItem>& items, QSize clientTwips,
-                 QSize room);
+double FitWindow(QWidget* window, const std::vector<FitItem>& items, QSize clientTwips, QSize room);
 
 // Where the frame's top-left goes so that the frame is centred in the area, or, where it is
 // larger, starts at the area's top-left.

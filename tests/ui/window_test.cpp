@@ -1,9 +1,9 @@
 #include <QGroupBox>
 #include <QScreen>
-#include <algorithm>
-#include <cmath>
 #include <QStyle>
 #include <QtTest>
+#include <algorithm>
+#include <cmath>
 
 #include "harness.h"
 #include "twips.h"
