@@ -10,9 +10,11 @@ cd "$(dirname "$0")"
 # What building and running the program needs; qt6-wayland lets it run natively on Wayland.
 run_packages=(g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin qt6-wayland fonts-dejavu-core)
 # What only the tests need besides: their libraries and fonts, the package checks, and the real
-# servers the integration tests start (X server, window managers, Wayland compositor).
+# servers the integration tests start (X server, window manager, Wayland compositor, the Orca
+# screen reader with its speech and accessibility buses).
 test_packages=(libgtest-dev librapidcheck-dev fonts-liberation2 dpkg-dev file desktop-file-utils
-    appstream devscripts xvfb xauth openbox x11-utils xdotool weston)
+    appstream devscripts xvfb xauth openbox x11-utils xdotool weston orca speech-dispatcher
+    at-spi2-core dbus)
 
 install_missing() {
     local missing=() package

@@ -98,6 +98,7 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
     setWindowTitle(forms::APP_TITLE);
     setWindowIcon(ProgramIcon());
     screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
+    announcer_ = new Announcer(this);
     CreateControls();
     KeepCaptionsReadable();
     SetTabOrder();
@@ -117,6 +118,8 @@ void frmForm001::CreateControls() {
         CreateLabel(IndexedName("Label1", 0), INSTRUCTION_TEXT, this, {960, 120, 5775, 495});
 
     Frame1[0] = CreateFrame(IndexedName("Frame1", 0), {360, 600, 6855, 3615});
+    // A screen reader says the group's name as the focus enters it: the instruction it follows.
+    Frame1[0]->setAccessibleName(INSTRUCTION_TEXT);
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
         const int index = motivator - 1;
         auto* option = new QRadioButton(ToText(OptionCaption(motivator)), Frame1[0]);
@@ -129,6 +132,7 @@ void frmForm001::CreateControls() {
         Label3[static_cast<std::size_t>(index)] =
             CreateLabel(IndexedName("Label3", index), ratingHeading, Frame1[0],
                         {5520, 240 + 360 * index, 1095, 255});
+        ExposeWhenShown(Label3[static_cast<std::size_t>(index)]);
         if (index > 0) {
             // Each motivator meets the seven others once, so a rating is at most 7.
             placements_.back().extraTexts = NumbersUpTo(MOTIVATOR_COUNT - 1);
@@ -162,6 +166,7 @@ void frmForm001::CreateControls() {
     cboCombo01 = new QComboBox(questions);
     cboCombo01->setObjectName(QStringLiteral("cboCombo01"));
     cboCombo01->setEditable(false);
+    ExposeSelectorValue(cboCombo01);
     placements_.push_back(
         {cboCombo01,
          QRect(5160, 500, 1815, 315),
@@ -235,6 +240,7 @@ void frmForm001::ConnectHandlers() {
     connect(cmdPrevious, &QPushButton::clicked, this, &frmForm001::cmdPrevious_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmForm001::cmdNext_Click);
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
+    connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
 }
 
 // One scale for the whole window, from the largest twips-per-pixel at which every text fits and
@@ -375,15 +381,37 @@ void frmForm001::ShowQuestion() {
         cboCombo01->setCurrentIndex(*entry);
     }
     Label1[5]->setText(NumberText(question));
-    DescribeQuestion(*pair);
+    SetDescriptionQuietly(cboCombo01, QuestionDescription(*pair));
 }
 
 // Tells a screen reader, with the selector, everything the question panel shows.
-void frmForm001::DescribeQuestion(const Pair& pair) {
-    cboCombo01->setAccessibleDescription(QStringLiteral("Question %1: A] %2. B] %3.")
-                                             .arg(NumberText(exercise_.QuestionNo()),
-                                                  ToText(QuestionText(pair.sideA)),
-                                                  ToText(QuestionText(pair.sideB))));
+QString frmForm001::QuestionDescription(const Pair& pair) const {
+    return QStringLiteral("Question %1: A] %2. B] %3.")
+        .arg(NumberText(exercise_.QuestionNo()), ToText(QuestionText(pair.sideA)),
+             ToText(QuestionText(pair.sideB)));
+}
+
+// Where the focus stays on a button, a screen reader hears the question it moved to.
+void frmForm001::AnnounceQuestion() {
+    if (const auto pair = PairOf(exercise_.QuestionNo())) {
+        announcer_->Announce(QuestionDescription(*pair) + QStringLiteral(" Reply: ") +
+                             cboCombo01->currentText() + QLatin1Char('.'));
+    }
+}
+
+// The ratings appear where the focus is not; a screen reader hears them in the order shown.
+void frmForm001::AnnounceRatings() {
+    QStringList ratings;
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        ratings << ToText(OptionCaption(motivator)).simplified() + QLatin1Char(' ') +
+                       Label3[static_cast<std::size_t>(motivator)]->text();
+    }
+    announcer_->Announce(Label3[0]->text() + QStringLiteral(": ") +
+                         ratings.join(QStringLiteral(", ")) + QLatin1Char('.'));
+}
+
+void frmForm001::cboCombo01_Click() {
+    announcer_->Announce(cboCombo01->currentText());
 }
 
 void frmForm001::SaveReply() {
@@ -394,12 +422,14 @@ void frmForm001::cmdNext_Click() {
     SaveReply();
     exercise_.Next();
     ShowQuestion();
+    AnnounceQuestion();
 }
 
 void frmForm001::cmdPrevious_Click() {
     SaveReply();
     exercise_.Previous();
     ShowQuestion();
+    AnnounceQuestion();
 }
 
 void frmForm001::cmdEvaluate_Click() {
@@ -421,6 +451,7 @@ void frmForm001::cmdEvaluate_Click() {
     ApplyRatingVisibility();
     MsgBox(RESULT_MESSAGE_START + RESULT_MESSAGE_COMPARE + CR_LF + CR_LF + RESULT_MESSAGE_REPEAT,
            forms::MB_OK);
+    AnnounceRatings();
 }
 
 void frmForm001::cmdAbout_Click() {

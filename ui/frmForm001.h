@@ -9,6 +9,7 @@
 #include "exercise.h"
 #include "forms.h"
 #include "screen_fit.h"
+#include "screen_reader.h"
 #include "twips.h"
 
 class QComboBox;
@@ -48,6 +49,7 @@ class frmForm001 : public QWidget {
     void cmdPrevious_Click();
     void cmdNext_Click();
     void cmdEvaluate_Click();
+    void cboCombo01_Click();
 
   private:
     struct Placement {
@@ -73,7 +75,9 @@ class frmForm001 : public QWidget {
     void ShowQuestion();
     void SaveReply();
     void ShowRatings();
-    void DescribeQuestion(const Pair& pair);
+    QString QuestionDescription(const Pair& pair) const;
+    void AnnounceQuestion();
+    void AnnounceRatings();
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;
@@ -84,6 +88,7 @@ class frmForm001 : public QWidget {
     bool layingOut_ = false;
     std::vector<Placement> placements_;
     ScreenPlacement* screenPlacement_ = nullptr;
+    Announcer* announcer_ = nullptr;
 
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdAbout = nullptr;

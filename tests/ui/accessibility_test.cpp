@@ -111,6 +111,29 @@ class AccessibilityTest : public QObject {
         QVERIFY(!Accessible(h.Label("Label3", 1))->state().invisible);
     }
 
+    // A screen reader hears the instruction as the focus enters the motivators, and the reply as
+    // the selector's value. The question described under the focus changes only once the focus
+    // has left: Qt 6.4 would send the change without its text, and a screen reader would say it.
+    void screenReaderHearsTheInstructionReplyAndQuestion() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        QVERIFY(Name(h.Frame(0)).startsWith(QStringLiteral("Select one of the following")));
+        h.Click("cmdProceed");
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+        QAccessibleTextInterface* reply = Accessible(h.Selector())->textInterface();
+        QVERIFY(reply != nullptr);
+        QCOMPARE(reply->text(0, reply->characterCount()), QStringLiteral("Please select here"));
+        h.Pick(1);
+        QCOMPARE(reply->text(0, reply->characterCount()), QStringLiteral("B"));
+#endif
+        QVERIFY(h.Selector()->hasFocus());
+        QTest::keyClick(h.Selector(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(h.Question(), QStringLiteral("2"));
+        QVERIFY(Description(h.Selector()).startsWith(QStringLiteral("Question 1:")));
+        h.Button("cmdAbout")->setFocus();
+        QTRY_VERIFY(Description(h.Selector()).startsWith(QStringLiteral("Question 2:")));
+    }
+
     void nameFollowsACaptionChange() {
         Harness h;
         h.Click("cmdProceed");

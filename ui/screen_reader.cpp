@@ -1,0 +1,265 @@
+#include "screen_reader.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+#include <utility>
+
+namespace tolvar::ui {
+namespace {
+
+// What a widget is to a screen reader, where Qt's own answer does not serve.
+const char* const ACCESSIBLE_KIND = "tolvarAccessibleKind";
+enum class Kind { StatusBar = 1, Notification, Selector };
+
+// Qt 6.4's combo box tells a screen reader its reply only through signals that Orca 43 drops
+// for combo boxes; Qt 6.5 gives it the selection interface, which Orca reads. Until then the
+// selector offers its reply as its text, which Orca reads as a combo box's value.
+class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit SelectorAccessible(QComboBox* selector)
+        : QAccessibleWidget(selector, QAccessible::ComboBox) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text type) const override {
+        const QString reply = Selector()->currentText();
+        if (type == QAccessible::Value || (type == QAccessible::Name && !reply.isEmpty() &&
+                                           widget()->accessibleName().isEmpty())) {
+            return reply;
+        }
+        return QAccessibleWidget::text(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        const bool open = Selector()->view()->isVisible();
+        state.expandable = true;
+        state.hasPopup = true;
+        state.expanded = open;
+        state.collapsed = !open;
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QAccessibleWidget::actionNames() << QAccessibleActionInterface::showMenuAction()
+                                                << QAccessibleActionInterface::pressAction();
+    }
+    void doAction(const QString& action) override {
+        if (action == QAccessibleActionInterface::showMenuAction() ||
+            action == QAccessibleActionInterface::pressAction()) {
+            Selector()->showPopup();
+        } else {
+            QAccessibleWidget::doAction(action);
+        }
+    }
+
+    // The text is the reply shown; nothing in it can be selected or edited.
+    QString text(int start, int end) const override {
+        return Selector()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return int(Selector()->currentText().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QComboBox* Selector() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* MakeAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    switch (Kind(widget->property(ACCESSIBLE_KIND).toInt())) {
+        case Kind::StatusBar:
+            return new QAccessibleWidget(widget, QAccessible::StatusBar);
+        case Kind::Notification:
+            return new QAccessibleWidget(widget, QAccessible::Notification);
+        case Kind::Selector:
+            if (auto* selector = qobject_cast<QComboBox*>(widget)) {
+                return new SelectorAccessible(selector);
+            }
+            break;
+    }
+    return nullptr;
+}
+
+// Drops the widget's accessible object, telling screen readers that it went and a new one came:
+// they then learn everything about it afresh, as of a widget just created.
+void Renew(QWidget* widget) {
+    QAccessibleInterface* old = QAccessible::queryAccessibleInterface(widget);
+    if (old == nullptr) {
+        return;
+    }
+    QAccessibleEvent gone(widget, QAccessible::ObjectDestroyed);
+    QAccessible::updateAccessibility(&gone);
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
+    QAccessibleEvent created(widget, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+}
+
+// Gives the widget its own kind of accessible object, also when Qt has made one already.
+void SetKind(QWidget* widget, Kind kind) {
+    static const bool installed = [] {
+        QAccessible::installFactory(&MakeAccessible);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    widget->setProperty(ACCESSIBLE_KIND, int(kind));
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+    const bool ours =
+        made != nullptr && (kind == Kind::StatusBar      ? made->role() == QAccessible::StatusBar
+                            : kind == Kind::Notification ? made->role() == QAccessible::Notification
+                                                         : made->textInterface() != nullptr);
+    if (made != nullptr && !ours) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+// Renews the widget's accessible object each time the widget is shown.
+class RenewWhenShown : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && QAccessible::isActive()) {
+            Renew(static_cast<QWidget*>(watched));
+        }
+        return false;
+    }
+};
+
+// Holds a description back while its widget has the focus, and sets it once the focus has gone
+// elsewhere: after the event loop has told screen readers where it went.
+class DescriptionInWaiting : public QObject {
+  public:
+    using QObject::QObject;
+    QString description;
+    bool waiting = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut && waiting) {
+            auto* widget = static_cast<QWidget*>(watched);
+            QTimer::singleShot(0, this, [this, widget] {
+                if (waiting && !widget->hasFocus()) {
+                    waiting = false;
+                    widget->setAccessibleDescription(description);
+                }
+            });
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+Announcer::Announcer(QWidget* window) : QObject(window), window_(window) {
+    // Never shown, and of no size: nothing to see, nothing in a review of the screen. As a status
+    // bar it keeps Orca from calling each announcement a notification.
+    auto* statusBar = new QWidget(window);
+    statusBar->setObjectName(QStringLiteral("announcements"));
+    statusBar->setGeometry(0, 0, 0, 0);
+    statusBar->hide();
+    SetKind(statusBar, Kind::StatusBar);
+    for (QWidget*& speaker : speakers_) {
+        speaker = new QWidget(statusBar);
+        speaker->setGeometry(0, 0, 0, 0);
+        SetKind(speaker, Kind::Notification);
+    }
+    window->installEventFilter(this);
+}
+
+void Announcer::Announce(const QString& text) {
+    if (window_->isActiveWindow()) {
+        pending_.clear();
+        Say(text);
+    } else {
+        pending_ = text;
+    }
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::ActivationChange &&
+        window_->isActiveWindow() && !pending_.isEmpty()) {
+        // After the screen reader has heard of the window and its focus.
+        QTimer::singleShot(0, this, [this] {
+            const QString text = std::exchange(pending_, QString());
+            if (!text.isEmpty()) {
+                Say(text);
+            }
+        });
+    }
+    return false;
+}
+
+void Announcer::Say(const QString& text) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(window_, text);
+    QAccessible::updateAccessibility(&announcement);
+#else
+    // Orca speaks an object of the notification role when it starts showing.
+    QWidget* speaker = speakers_[next_];
+    next_ = (next_ + 1) % speakers_.size();
+    speaker->setAccessibleName(text);
+    QAccessibleEvent shown(speaker, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+#endif
+}
+
+void ExposeSelectorValue(QComboBox* selector) {
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+    SetKind(selector, Kind::Selector);
+#else
+    Q_UNUSED(selector);
+#endif
+}
+
+void ExposeWhenShown(QWidget* widget) {
+    widget->installEventFilter(new RenewWhenShown(widget));
+}
+
+void SetDescriptionQuietly(QWidget* widget, const QString& description) {
+    DescriptionInWaiting* waiting = nullptr;
+    for (QObject* child : widget->children()) {
+        if ((waiting = dynamic_cast<DescriptionInWaiting*>(child)) != nullptr) {
+            break;
+        }
+    }
+    if (waiting == nullptr) {
+        waiting = new DescriptionInWaiting(widget);
+        widget->installEventFilter(waiting);
+    }
+    if (widget->hasFocus()) {
+        waiting->description = description;
+        waiting->waiting = true;
+    } else {
+        waiting->waiting = false;
+        widget->setAccessibleDescription(description);
+    }
+}
+
+}  // namespace tolvar::ui
