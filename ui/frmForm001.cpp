@@ -3,15 +3,12 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 
-#include "icons/tolvar-16.xpm"
+#include "program_icon.h"
 #include "readable_colours.h"
 
 namespace tolvar::ui {
@@ -52,21 +49,6 @@ const QString RESULT_MESSAGE_REPEAT = QStringLiteral(
 
 const QString ABOUT_TITLE = QStringLiteral("About Tolvar");
 
-const QString APP_ID = QStringLiteral("org.tolvar.Tolvar");
-
-// The icon the desktop's theme has for the program once it is installed; otherwise the 16-pixel
-// design, the same with every pixel doubled, and the larger sizes drawn from the scalable icon,
-// so that no one ever scales the small image up smoothly.
-QIcon ProgramIcon() {
-    const QPixmap small(tolvar_16_xpm);
-    QIcon drawn(small);
-    drawn.addPixmap(small.scaled(small.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
-    for (const int size : {48, 64, 128}) {
-        drawn.addFile(QStringLiteral(":/icons/tolvar-%1.png").arg(size), QSize(size, size));
-    }
-    return QIcon::fromTheme(APP_ID, drawn);
-}
-
 QString IndexedName(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
@@ -96,7 +78,7 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
       runtime_(std::move(runtime)) {
     setObjectName(QStringLiteral("frmForm001"));
     setWindowTitle(forms::APP_TITLE);
-    setWindowIcon(ProgramIcon());
+    SetProgramIcon(this);
     screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
     announcer_ = new Announcer(this);
     CreateControls();

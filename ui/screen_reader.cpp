@@ -128,6 +128,9 @@ void SetKind(QWidget* widget, Kind kind) {
     }();
     Q_UNUSED(installed);
     widget->setProperty(ACCESSIBLE_KIND, int(kind));
+    if (!QAccessible::isActive()) {
+        return;  // no accessible object has been made yet; the factory makes the first
+    }
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
     const bool ours =
         made != nullptr && (kind == Kind::StatusBar      ? made->role() == QAccessible::StatusBar
