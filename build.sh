@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs whatever Debian packages are missing, builds, then either starts Tolvar or runs every
 # test headless.
 #   bash build.sh run      build and start the program
@@ -14,7 +16,7 @@ run_packages=(g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin qt6-wayland f
 # screen reader with its speech and accessibility buses).
 test_packages=(libgtest-dev librapidcheck-dev fonts-liberation2 dpkg-dev file desktop-file-utils
     appstream devscripts xvfb xauth openbox x11-utils xdotool weston orca speech-dispatcher
-    at-spi2-core dbus)
+    at-spi2-core dbus lintian reuse man-db)
 
 install_missing() {
     local missing=() package

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program with a window titled "Tolvar": what start-up is measured against.
 // With --label the window also shows one line of text, so it pays, as every window with text
 // does, for loading the font system before it is shown.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and memory of Tolvar against a bare Qt Widgets window titled "Tolvar", built with
 # the same compiler and flags. Under a private Xvfb, each run times exec until the window is
 # mapped and reads the resident memory then; the programs alternate. A third program, the bare

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts a program on $DISPLAY and waits for its window titled "Tolvar" to be mapped; prints the
 // time from exec to the map in microseconds and the program's resident memory at that moment in
 // KiB, then ends the program.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <optional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as a PNG of the given size, every pixel of the 16-pixel design
 // repeated, for the desktop's icon theme.
 //   make_icon_png SIZE OUTPUT.png

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the model-based test of the window for at least a million steps in the sanitizer build,
 # in rounds with fresh seeds, and prints the steps, sequences and failures.
 #   tools/long_run.sh [STEPS]      (default 1000000)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the pictures in docs/ from a real window under a private Xvfb, with a small window manager
 # (openbox) so the title bar and its icon show as on a desktop. Needs xvfb, openbox, xdotool,
 # x11-utils and imagemagick; the dark picture also qt6-gtk-platformtheme, whose GTK theme

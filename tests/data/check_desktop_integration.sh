@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks what a desktop installs: the desktop entry and metainfo pass their validators, the .deb
-# holds every file in its place and depends on the Qt libraries, and the packaged program is
-# hardened.
+# holds every file in its place, depends on the Qt libraries and passes lintian without an error
+# or a warning, the manual page renders cleanly, the sources follow REUSE, and the packaged
+# program is hardened.
 #   check_desktop_integration.sh SOURCE_DIR BUILD_DIR
 set -euo pipefail
 source_dir=$1 build_dir=$2
@@ -24,7 +27,10 @@ for path in \
     ./usr/share/icons/hicolor/48x48/apps/$app_id.png \
     ./usr/share/icons/hicolor/64x64/apps/$app_id.png \
     ./usr/share/icons/hicolor/128x128/apps/$app_id.png \
-    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/$app_id.svg \
+    ./usr/share/man/man1/tolvar.1.gz \
+    ./usr/share/doc/tolvar/changelog.gz \
+    ./usr/share/doc/tolvar/copyright; do
     grep -qx "$path" "$work/contents" || { echo "missing from the package: $path"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -33,6 +39,13 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 [[ $depends != *libqt6test* ]] || { echo "depends on the test library: $depends"; exit 1; }
 [[ $(dpkg-deb -f "$deb" Recommends) == *qt6-wayland* ]] || { echo "does not recommend qt6-wayland"; exit 1; }
+
+# Debian's own check of the package: no error, no warning, even among the pedantic ones.
+lintian --pedantic --no-tag-display-limit "$deb" 2>&1 | tee "$work/lintian" >&2
+! grep -qE '^[EW]: ' "$work/lintian" || { echo "lintian reports errors or warnings"; exit 1; }
+(cd "$source_dir" && reuse lint >"$work/reuse" 2>&1) || { cat "$work/reuse"; exit 1; }
+MANWIDTH=80 man --warnings -l "$build_dir/data/tolvar.1" 2>"$work/man" >/dev/null
+[[ ! -s $work/man ]] || { cat "$work/man"; echo "the manual page has warnings"; exit 1; }
 
 dpkg-deb -x "$deb" "$work/root"
 for size in 16 32 48 64 128; do

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program on real display servers, as a desktop runs it:
 #  - X11: a 1024x768 Xvfb with the openbox window manager and a large font. The window carries the
 #    desktop entry's WM_CLASS, its frame is centred on the screen and wholly on it, and Alt+Q ends

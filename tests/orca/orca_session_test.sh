@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: The Tolvar project
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A blind user's whole exercise, heard through Orca itself: a private X server with a window
 # manager, D-Bus session and accessibility buses, speech-dispatcher writing what it would say to
 # a file, and Orca started before the program with settings of its own. Keys go in by xdotool;

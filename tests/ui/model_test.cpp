@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Model-based test of the whole window: RapidCheck runs random sequences of everything a person
 // can do, and after every step the window must look exactly as a model, written here from the
 // program's rules and sharing no code with it, says.
