@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms.h"
 
+#include <QClipboard>
 #include <QComboBox>
-#include <QCoreApplication>
+#include <QDateTime>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +43,14 @@ int Runtime::MsgBox(QWidget* owner, const MessageBoxRequest& request) {
 
 void Runtime::End() {
     QCoreApplication::quit();
+}
+
+QDateTime Runtime::Now() {
+    return QDateTime::currentDateTime();
+}
+
+void Runtime::SetClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
 }
 
 QString NumberText(std::int16_t number) {

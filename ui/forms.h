@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QComboBox;
+class QDateTime;
 class QRadioButton;
 class QWidget;
 
@@ -44,6 +45,12 @@ class Runtime {
 
     // Ends the program: the event loop returns and nothing more is dispatched.
     virtual void End();
+
+    // The local date and time now.
+    virtual QDateTime Now();
+
+    // Puts the text on the desktop's clipboard.
+    virtual void SetClipboardText(const QString& text);
 };
 
 // A number as its plain decimal text, without a leading space.

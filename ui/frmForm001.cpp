@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmForm001.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -12,6 +14,7 @@
 
 #include "program_icon.h"
 #include "readable_colours.h"
+#include "result_report.h"
 
 namespace tolvar::ui {
 namespace {
@@ -162,6 +165,15 @@ void frmForm001::CreateControls() {
     cmdNext = CreateButton("cmdNext", QStringLiteral("&Next"), questions, {7200, 720, 1215, 375});
     cmdEvaluate = CreateButton("cmdEvaluate", QStringLiteral("&Evaluate"), questions,
                                {7200, 1200, 1215, 375});
+
+    // Keeping the result is the user's own choice: the platform's Copy key anywhere in the
+    // window, or the window's context menu, once the ratings are shown.
+    copyResult_ = new QAction(QStringLiteral("&Copy Result"), this);
+    copyResult_->setObjectName(QStringLiteral("copyResult"));
+    copyResult_->setShortcut(QKeySequence::Copy);
+    copyResult_->setShortcutContext(Qt::WindowShortcut);
+    addAction(copyResult_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, QWidget* in,
@@ -225,6 +237,7 @@ void frmForm001::ConnectHandlers() {
     connect(cmdNext, &QPushButton::clicked, this, &frmForm001::cmdNext_Click);
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
     connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
+    connect(copyResult_, &QAction::triggered, this, &frmForm001::CopyResult);
 }
 
 // One scale for the whole window, from the largest twips-per-pixel at which every text fits and
@@ -327,6 +340,40 @@ void frmForm001::ApplyRatingVisibility() {
     for (QLabel* label : Label3) {
         label->setVisible(blnShowRatings != FALSE_FLAG);
     }
+    OfferResult();
+}
+
+Ratings frmForm001::RatingsShown() const {
+    Ratings ratings;
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        ratings(motivator) = exercise_.Rating(motivator);
+    }
+    return ratings;
+}
+
+// While the ratings are shown their result can be copied, and the heading tells how consistent
+// the replies were.
+void frmForm001::OfferResult() {
+    const bool shown = blnShowRatings != FALSE_FLAG;
+    copyResult_->setEnabled(shown);
+    Label3[0]->setToolTip(shown ? ToText(ConsistencySentence(CircularTriads(RatingsShown())))
+                                : QString());
+}
+
+void frmForm001::CopyResult() {
+    if (blnShowRatings == FALSE_FLAG) {
+        return;
+    }
+    Int16 marked = 1;
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        if (optButton01[static_cast<std::size_t>(motivator - 1)]->isChecked()) {
+            marked = motivator;
+        }
+    }
+    const QString copiedAt = runtime_->Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
+    runtime_->SetClipboardText(
+        ToText(ResultReport(copiedAt.toStdString(), marked, RatingsShown())));
+    announcer_->Announce(QStringLiteral("Result copied."));
 }
 
 void frmForm001::ShowRatings() {
@@ -444,7 +491,8 @@ void frmForm001::cmdAbout_Click() {
         QStringLiteral(
             "Finds which of eight motivators drives you most, from your replies to "
             "28 paired questions.") +
-        CR_LF + CR_LF + QStringLiteral("Developed by the Tolvar project.") + CR_LF +
+        CR_LF + QStringLiteral("After an evaluation, Ctrl+C copies the result as text.") + CR_LF +
+        CR_LF + QStringLiteral("Developed by the Tolvar project.") + CR_LF +
         QStringLiteral("Contact: through the Tolvar project, as its README describes.");
     MsgBox(text, forms::MB_OK_INFORMATION, ABOUT_TITLE);
 }

@@ -10,10 +10,12 @@
 
 #include "exercise.h"
 #include "forms.h"
+#include "result_report.h"
 #include "screen_fit.h"
 #include "screen_reader.h"
 #include "twips.h"
 
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -52,6 +54,7 @@ class frmForm001 : public QWidget {
     void cmdNext_Click();
     void cmdEvaluate_Click();
     void cboCombo01_Click();
+    void CopyResult();
 
   private:
     struct Placement {
@@ -80,6 +83,8 @@ class frmForm001 : public QWidget {
     QString QuestionDescription(const Pair& pair) const;
     void AnnounceQuestion();
     void AnnounceRatings();
+    void OfferResult();
+    Ratings RatingsShown() const;
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;
@@ -99,6 +104,7 @@ class frmForm001 : public QWidget {
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdEvaluate = nullptr;
     QComboBox* cboCombo01 = nullptr;
+    QAction* copyResult_ = nullptr;
     std::array<QGroupBox*, 2> Frame1{};
     std::array<QLabel*, 6> Label1{};
     std::array<QLabel*, 2> Label2{};

@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: The Tolvar project
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
 #include <QtTest>
 
 #include "harness.h"
@@ -334,12 +335,96 @@ class FlowTest : public QObject {
         QCOMPARE(about.style, 64);
         QVERIFY(about.text.startsWith(QStringLiteral("Tolvar " TOLVAR_VERSION "\r\n")));
         QVERIFY(about.text.contains(QStringLiteral("Tolvar project")));
+        QVERIFY(about.text.contains(QStringLiteral("Ctrl+C copies the result")));
         QCOMPARE(h.Question(), question);
         QCOMPARE(h.Selector()->currentText(), selector);
         QCOMPARE(h.Ratings(), ratings);
         QCOMPARE(h.RatingsShown(), shown);
         QCOMPARE(h.Button("cmdProceed")->text(),
                  phase == 0 ? QStringLiteral("&Proceed") : QStringLiteral("&Start New"));
+    }
+
+    // Ctrl+C copies the ratings shown as a report: highest first, ties in the window's order,
+    // with how consistent the replies were. The heading's tooltip says the same.
+    void copiesTheResultShown_data() {
+        QTest::addColumn<bool>("alternate");
+        QTest::addColumn<QString>("report");
+        const QString start = QStringLiteral(
+            "Tolvar result, copied 2026-12-08T14:05\n"
+            "Marked as the most motivating: Status, power and leadership\n");
+        QTest::newRow("every reply A")
+            << false
+            << start + QStringLiteral(
+                           " 7  My availability and closeness to family members\n"
+                           " 6  More material rewards and benefits\n"
+                           " 5  Status, power and leadership\n"
+                           " 4  Autonomy  i.e. myself being my boss\n"
+                           " 3  Practising and promoting ethics and other values in the society\n"
+                           " 2  Scope for recreational activities and innovation\n"
+                           " 1  Challenges and risks of varying magnitude\n"
+                           " 0  Security\n"
+                           "Consistency: 0 circular triads (0 is fully consistent, 20 the most "
+                           "possible, and random replies make 14 on average).\n");
+        QTest::newRow("B and A in turn")
+            << true
+            << start + QStringLiteral(
+                           " 4  Status, power and leadership\n"
+                           " 4  Autonomy  i.e. myself being my boss\n"
+                           " 4  Practising and promoting ethics and other values in the society\n"
+                           " 4  Scope for recreational activities and innovation\n"
+                           " 3  My availability and closeness to family members\n"
+                           " 3  More material rewards and benefits\n"
+                           " 3  Challenges and risks of varying magnitude\n"
+                           " 3  Security\n"
+                           "Consistency: 20 circular triads (0 is fully consistent, 20 the most "
+                           "possible, and random replies make 14 on average).\n");
+    }
+    void copiesTheResultShown() {
+        QFETCH(bool, alternate);
+        QFETCH(QString, report);
+        Harness h;
+        QTest::mouseClick(h.Option(2), Qt::LeftButton, {}, QPoint(5, h.Option(2)->height() / 2));
+        h.Click("cmdProceed");
+        for (int question = 1; question <= 28; ++question) {
+            h.Pick(alternate && question % 2 == 1 ? B : A);
+            h.Click(question < 28 ? "cmdNext" : "cmdPrevious");
+        }
+        h.Click("cmdEvaluate");
+        h.Copy();
+        QCOMPARE(h.Clipboard(), report);
+        QCOMPARE(h.Label("Label3", 0)->toolTip() + QLatin1Char('\n'),
+                 report.section(QLatin1Char('\n'), -2));
+        // A reply changed without a new evaluation leaves the ratings shown, and copied, as
+        // they were.
+        h.Pick(alternate ? A : B);
+        h.Click("cmdNext");
+        h.fake->now = h.fake->now.addDays(1);
+        h.Copy();
+        QCOMPARE(h.Clipboard(), QString(report).replace("2026-12-08", "2026-12-09"));
+    }
+
+    // Before the first evaluation and after Start New there is no result: Ctrl+C and the menu
+    // entry do nothing. The entry is in the window's context menu.
+    void nothingToCopyWithoutRatingsShown() {
+        Harness h;
+        QAction* copy = h.window->findChild<QAction*>(QStringLiteral("copyResult"));
+        QVERIFY(h.window->actions().contains(copy));
+        QCOMPARE(h.window->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QCOMPARE(copy->shortcut(), QKeySequence(QKeySequence::Copy));
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        h.AnswerAll(A);
+        QVERIFY(!copy->isEnabled());
+        h.Copy();
+        copy->trigger();
+        QCOMPARE(h.Clipboard(), QStringLiteral("kept"));
+        h.Click("cmdEvaluate");
+        QVERIFY(copy->isEnabled());
+        h.Click("cmdProceed");  // Start New
+        QVERIFY(!copy->isEnabled());
+        QVERIFY(h.Label("Label3", 0)->toolTip().isEmpty());
+        h.Copy();
+        copy->trigger();
+        QCOMPARE(h.Clipboard(), QStringLiteral("kept"));
     }
 
     // A whole exercise with the keyboard alone: access keys, arrow keys in the selector.

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDateTime>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,6 +53,7 @@ class FakeRuntime : public forms::Runtime {
         return answer;
     }
     void End() override { ++ends; }
+    QDateTime Now() override { return now; }
 
     std::vector<forms::MessageBoxRequest> shown;
     std::vector<QWidget*> owners;
@@ -58,6 +61,7 @@ class FakeRuntime : public forms::Runtime {
     std::function<void(const forms::MessageBoxRequest&)> whileShown;
     std::function<int(const forms::MessageBoxRequest&)> answerer;  // replaces the queue when set
     int ends = 0;
+    QDateTime now{QDate(2026, 12, 8), QTime(14, 5, 59)};
 };
 
 // A window shown on the offscreen platform, with its runtime replaced by a FakeRuntime.
@@ -91,6 +95,12 @@ class Harness {
     void Click(const char* name) const { QTest::mouseClick(Button(name), Qt::LeftButton); }
     void Pick(int entry) const { Selector()->setCurrentIndex(entry); }
     QString Question() const { return Label("Label1", 5)->text(); }
+    // Ctrl+C, pressed wherever the focus is.
+    void Copy() const {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window.get(),
+                        Qt::Key_C, Qt::ControlModifier);
+    }
+    static QString Clipboard() { return QGuiApplication::clipboard()->text(); }
     QStringList Ratings() const {
         QStringList ratings;
         for (int k = 1; k <= 8; ++k) {

@@ -8,7 +8,9 @@
 #include <rapidcheck.h>
 #include <rapidcheck/state.h>
 
+#include <QAction>
 #include <QGroupBox>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -32,6 +34,19 @@ const std::array<std::pair<int, int>, QUESTIONS + 1> PAIRS = {{
 }};
 
 const std::array<const char*, 3> ENTRIES = {"A", "B", "Please select here"};
+
+// The motivators as the copied result names them: their option captions, leading spaces dropped.
+const std::array<const char*, MOTIVATORS> NAMES = {
+    "My availability and closeness to family members",
+    "More material rewards and benefits",
+    "Status, power and leadership",
+    "Autonomy  i.e. myself being my boss",
+    "Practising and promoting ethics and other values in the society",
+    "Scope for recreational activities and innovation",
+    "Challenges and risks of varying magnitude",
+    "Security",
+};
+const QString NOTHING_COPIED = QStringLiteral("(nothing copied)");
 
 const QString PROCEED_MESSAGE = QStringLiteral(
     "Now reply to following  28  questions, one by one, to get some interesting information about "
@@ -83,6 +98,8 @@ struct Model {
     bool ended = false;
     std::vector<Message> messages;  // those the last step showed
     bool selectorFocused = false;   // the last step must leave the focus in the selector
+    std::array<int, QUESTIONS + 1> evaluatedReply{};  // the replies the ratings shown come from
+    QString clipboard = NOTHING_COPIED;
 
     void Reset() {
         marked = 0;
@@ -110,6 +127,40 @@ struct Model {
             reply[question] = 0;
         }
     }
+    // The copied result, from the ratings shown; its circular triads counted one by one.
+    QString Report() const {
+        QString report = QStringLiteral("Tolvar result, copied 2026-12-08T14:05\n") +
+                         QStringLiteral("Marked as the most motivating: ") + NAMES[marked] + '\n';
+        std::array<int, MOTIVATORS> order{};
+        for (int k = 0; k < MOTIVATORS; ++k) {
+            order[k] = k + 1;
+        }
+        std::stable_sort(order.begin(), order.end(),
+                         [this](int a, int b) { return ratingShown[a] > ratingShown[b]; });
+        for (const int k : order) {
+            report += QStringLiteral("%1  %2\n").arg(ratingShown[k], 2).arg(NAMES[k - 1]);
+        }
+        std::array<std::array<bool, MOTIVATORS + 1>, MOTIVATORS + 1> prefers{};
+        for (int q = 1; q <= QUESTIONS; ++q) {
+            const auto [a, b] = PAIRS[q];
+            prefers[evaluatedReply[q]][evaluatedReply[q] == a ? b : a] = true;
+        }
+        int circular = 0;
+        for (int i = 1; i <= MOTIVATORS; ++i) {
+            for (int j = i + 1; j <= MOTIVATORS; ++j) {
+                for (int k = j + 1; k <= MOTIVATORS; ++k) {
+                    circular += (prefers[i][j] && prefers[j][k] && prefers[k][i]) ||
+                                (prefers[j][i] && prefers[k][j] && prefers[i][k]);
+                }
+            }
+        }
+        return report + QStringLiteral(
+                            "Consistency: %1 circular %2 (0 is fully consistent, 20 the "
+                            "most possible, and random replies make 14 on average).\n")
+                            .arg(circular)
+                            .arg(circular == 1 ? "triad" : "triads");
+    }
+
     std::optional<int> FirstUnreplied() const {
         for (int q = 1; q <= QUESTIONS; ++q) {
             if (reply[q] == 0) {
@@ -149,6 +200,7 @@ void Compare(const Model& m, Sut& sut) {
     if (m.ended) {
         return;
     }
+    RC_ASSERT(Harness::Clipboard() == m.clipboard);
     RC_ASSERT(h.Button("cmdProceed")->text() ==
               (m.started ? QStringLiteral("&Start New") : QStringLiteral("&Proceed")));
     RC_ASSERT(h.Frame(0)->isEnabled() == !m.started);
@@ -259,6 +311,7 @@ struct ClickButton : Command {
                         ++m.counted[m.reply[q]];
                     }
                     m.ratingShown = m.counted;
+                    m.evaluatedReply = m.reply;
                     m.ratingsVisible = true;
                     m.messages.push_back({RESULT_MESSAGE, 0, QString()});
                 }
@@ -329,6 +382,31 @@ struct PickEntry : Command {
     void show(std::ostream& os) const override { os << "pick \"" << ENTRIES[entry] << "\""; }
 };
 
+// Copies the result by Ctrl+C or by the context menu's entry; only the ratings shown are copied.
+struct CopyResult : Command {
+    bool byKey = *rc::gen::arbitrary<bool>();
+    explicit CopyResult(const Model& m) { RC_PRE(!m.ended); }
+    void apply(Model& m) const override {
+        m = NextState(m);
+        if (m.ratingsVisible) {
+            m.clipboard = m.Report();
+        }
+    }
+    void run(const Model& m, Sut& sut) const override {
+        if (byKey) {
+            sut.h.Copy();
+        } else {
+            sut.h.window->findChild<QAction*>(QStringLiteral("copyResult"))->trigger();
+        }
+        Model expected = m;
+        apply(expected);
+        Compare(expected, sut);
+    }
+    void show(std::ostream& os) const override {
+        os << (byKey ? "Ctrl+C" : "Copy Result in the context menu");
+    }
+};
+
 // Once the program has ended nothing more happens, whatever the person does.
 struct AfterTheEnd : Command {
     explicit AfterTheEnd(const Model& m) { RC_PRE(m.ended); }
@@ -348,13 +426,14 @@ int main(int argc, char* argv[]) {
     const bool passed = rc::check("the window behaves as its model", [&sequences] {
         ++sequences;
         Sut sut;
+        QGuiApplication::clipboard()->setText(NOTHING_COPIED);
         Model initial;
         initial.ratingShown.fill(0);
         Compare(initial, sut);
-        rc::state::check(
-            initial, sut,
-            rc::state::gen::execOneOfWithArgs<ClickButton, ClickButton, ClickButton, PickEntry,
-                                              PickEntry, PickOption, CloseBox, AfterTheEnd>());
+        rc::state::check(initial, sut,
+                         rc::state::gen::execOneOfWithArgs<ClickButton, ClickButton, ClickButton,
+                                                           PickEntry, PickEntry, PickOption,
+                                                           CopyResult, CloseBox, AfterTheEnd>());
     });
     std::printf("model test: %lld steps in %lld sequences\n", steps, sequences);
     std::printf("%d passed, %d failed\n", passed ? 1 : 0, passed ? 0 : 1);
