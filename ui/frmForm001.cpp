@@ -3,13 +3,16 @@
 #include "frmForm001.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QShowEvent>
 
 #include "program_icon.h"
@@ -174,6 +177,16 @@ void frmForm001::CreateControls() {
     copyResult_->setShortcutContext(Qt::WindowShortcut);
     addAction(copyResult_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    // The selector would keep a context menu request to itself; the window's menu serves it too.
+    cboCombo01->setContextMenuPolicy(Qt::NoContextMenu);
+    // Shift+F10 asks for the context menu of the control with the focus, as the Menu key does.
+    auto* contextMenuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(contextMenuKey, &QShortcut::activated, this, [this] {
+        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+        const QPoint middle = target->rect().center();
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, middle, target->mapToGlobal(middle));
+        QApplication::sendEvent(target, &request);
+    });
 }
 
 QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, QWidget* in,

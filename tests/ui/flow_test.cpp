@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: The Tolvar project
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
+#include <QMenu>
 #include <QtTest>
 
 #include "harness.h"
@@ -425,6 +426,32 @@ class FlowTest : public QObject {
         h.Copy();
         copy->trigger();
         QCOMPARE(h.Clipboard(), QStringLiteral("kept"));
+    }
+
+    // Shift+F10 on the selector, which keeps its own context menu requests by default, opens the
+    // window's menu, whose Copy Result copies the result.
+    void contextMenuFromTheKeyboard() {
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        h.AnswerAll(A);
+        h.Click("cmdEvaluate");
+        h.Selector()->setFocus();
+        QGuiApplication::clipboard()->setText(QString());
+        QString entries;
+        QTimer::singleShot(0, [&entries] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            for (QAction* action : menu->actions()) {
+                entries += action->text() + (action->isEnabled() ? "" : " (disabled)");
+            }
+            menu->actions().first()->trigger();
+            menu->close();
+        });
+        QTest::keyClick(h.Selector(), Qt::Key_F10, Qt::ShiftModifier);
+        QCOMPARE(entries, QStringLiteral("&Copy Result"));
+        QVERIFY(h.Clipboard().startsWith(QStringLiteral("Tolvar result, copied")));
     }
 
     // A whole exercise with the keyboard alone: access keys, arrow keys in the selector.
