@@ -16,7 +16,7 @@ run_packages=(g++ cmake make qt6-base-dev libxcb1-dev librsvg2-bin qt6-wayland f
 # screen reader with its speech and accessibility buses).
 test_packages=(libgtest-dev librapidcheck-dev fonts-liberation2 dpkg-dev file desktop-file-utils
     appstream devscripts xvfb xauth openbox x11-utils xdotool weston orca speech-dispatcher
-    at-spi2-core dbus lintian reuse man-db)
+    at-spi2-core dbus procps lintian reuse man-db)
 
 install_missing() {
     local missing=() package
