@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue.h"
 
+#include "translatable.h"
+
 namespace tolvar {
 namespace {
 
@@ -15,18 +17,50 @@ struct Motivator {
 // "Autonomy". Both are shown exactly as written.
 constexpr OneBasedArray<Motivator, MOTIVATOR_COUNT> MakeCatalogue() {
     OneBasedArray<Motivator, MOTIVATOR_COUNT> catalogue;
-    catalogue(1) = {"  My availability and closeness to family members",
-                    "My availability and closeness to famility members"};
-    catalogue(2) = {"  More material rewards and benefits", "More material rewards and benefits"};
-    catalogue(3) = {"  Status, power and leadership", "Status, power and leadership"};
-    catalogue(4) = {"  Autonomy  i.e. myself being my boss", "Autonomy i.e. myself being my boss"};
-    catalogue(5) = {"  Practising and promoting ethics and other values in the society",
-                    "Practising and promoting ethics and other values in the society"};
-    catalogue(6) = {"  Scope for recreational activities and innovation",
-                    "Scope for recreational activities and innovation"};
-    catalogue(7) = {"  Challenges and risks of varying magnitude",
-                    "Challenges and risks of varying magnitude"};
-    catalogue(8) = {"  Security", "Security"};
+    // Each caption is shown beside its option button and keeps its two leading spaces; each
+    // question text is one side of a question, after "A]" or "B]".
+    // clang-format off
+    catalogue(1) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  My availability and closeness to family members"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "My availability and closeness to famility members")};
+    catalogue(2) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  More material rewards and benefits"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "More material rewards and benefits")};
+    catalogue(3) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Status, power and leadership"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Status, power and leadership")};
+    catalogue(4) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Autonomy  i.e. myself being my boss"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Autonomy i.e. myself being my boss")};
+    catalogue(5) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Practising and promoting ethics and other values in the society"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Practising and promoting ethics and other values in the society")};
+    catalogue(6) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Scope for recreational activities and innovation"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Scope for recreational activities and innovation")};
+    catalogue(7) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Challenges and risks of varying magnitude"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Challenges and risks of varying magnitude")};
+    catalogue(8) = {
+        //: A motivator, beside its option button. Keep the two leading spaces.
+        TOLVAR_TRANSLATABLE("Motivator", "  Security"),
+        //: The same motivator as one side of a question, after "A]" or "B]".
+        TOLVAR_TRANSLATABLE("Motivator", "Security")};
+    // clang-format on
     return catalogue;
 }
 

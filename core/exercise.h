@@ -7,6 +7,7 @@
 
 #include "catalogue.h"
 #include "one_based_array.h"
+#include "translatable.h"
 
 namespace tolvar {
 
@@ -17,9 +18,14 @@ inline constexpr Int16 NO_REPLY = 30;
 inline constexpr Int16 SELECTOR_ENTRY_A = 0;
 inline constexpr Int16 SELECTOR_ENTRY_B = 1;
 inline constexpr Int16 SELECTOR_ENTRY_NONE = 2;
-inline constexpr std::string_view SELECTOR_TEXT_A = "A";
-inline constexpr std::string_view SELECTOR_TEXT_B = "B";
-inline constexpr std::string_view SELECTOR_TEXT_NONE = "Please select here";
+// The window shows them in the user's language and hands back these English texts as the reply.
+//: The reply selector's entry for side A of the question ("A]").
+inline constexpr std::string_view SELECTOR_TEXT_A = TOLVAR_TRANSLATABLE("Selector", "A");
+//: The reply selector's entry for side B of the question ("B]").
+inline constexpr std::string_view SELECTOR_TEXT_B = TOLVAR_TRANSLATABLE("Selector", "B");
+//: The reply selector's entry while a question has no reply.
+inline constexpr std::string_view SELECTOR_TEXT_NONE =
+    TOLVAR_TRANSLATABLE("Selector", "Please select here");
 
 // One run through the questionnaire: the current question, the stored replies and the ratings
 // counted from them. It knows the reply selector only by its texts and entry numbers.

@@ -2,8 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <array>
 
 #include "catalogue.h"
 #include "one_based_array.h"
@@ -23,12 +22,7 @@ inline constexpr int RANDOM_CIRCULAR_TRIADS = 14;
 // alone (Kendall and Babington Smith): 56 less, over the motivators, r(r - 1) / 2 for rating r.
 int CircularTriads(const Ratings& ratings);
 
-// One sentence on how consistent the replies were, for the user.
-std::string ConsistencySentence(int circularTriads);
-
-// The result as plain text with line feeds: the program and when it was copied, the motivator
-// marked before the questions, the ratings from the highest down (ties in the motivators'
-// order), each right-aligned before its motivator, and the consistency.
-std::string ResultReport(std::string_view copiedAt, Int16 markedMotivator, const Ratings& ratings);
+// The motivators from the highest rating down; ties keep the motivators' order.
+std::array<Int16, MOTIVATOR_COUNT> RankedMotivators(const Ratings& ratings);
 
 }  // namespace tolvar

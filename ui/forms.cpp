@@ -61,9 +61,9 @@ QString ToText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void AddListEntry(QComboBox* list, const QString& entry) {
+void AddListEntry(QComboBox* list, const QString& entry, const QString& english) {
     const int selected = list->currentIndex();
-    list->addItem(entry);
+    list->addItem(entry, english);
     list->setCurrentIndex(selected);
 }
 

@@ -58,8 +58,9 @@ QString NumberText(std::int16_t number);
 
 QString ToText(std::string_view text);
 
-// Adds an entry at the end of the list without selecting it, even when the list was empty.
-void AddListEntry(QComboBox* list, const QString& entry);
+// Adds an entry at the end of the list without selecting it, even when the list was empty. The
+// entry shows its text in the user's language and keeps its English as the item's data.
+void AddListEntry(QComboBox* list, const QString& entry, const QString& english);
 
 // Selects the option button, clearing the others of its container, and makes it the one that
 // Tab enters the group at.

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,9 +16,11 @@
 #include <QShortcut>
 #include <QShowEvent>
 
+#include "language.h"
 #include "program_icon.h"
 #include "readable_colours.h"
 #include "result_report.h"
+#include "result_text.h"
 
 namespace tolvar::ui {
 namespace {
@@ -26,36 +29,22 @@ using forms::CR_LF;
 using forms::NumberText;
 using forms::ToText;
 
+constexpr const char* CONTEXT = "tolvar::ui::frmForm001";
+
 // The client area, in twips.
 constexpr int CLIENT_WIDTH = 8910;
 constexpr int CLIENT_HEIGHT = 6420;
 
-const QString CAPTION_PROCEED = QStringLiteral("&Proceed");
-const QString CAPTION_START_NEW = QStringLiteral("&Start New");
+// The phase is told by Proceed's caption; the button keeps the English it was captioned from.
+const char* const CAPTION_SOURCE = "tolvarCaptionSource";
+//: A button; its caption changes to "&Start New" once the questions start. Keep an access key.
+const char* const CAPTION_PROCEED = QT_TRANSLATE_NOOP("tolvar::ui::frmForm001", "&Proceed");
+//: The Proceed button's caption once the questions have started. Keep an access key.
+const char* const CAPTION_START_NEW = QT_TRANSLATE_NOOP("tolvar::ui::frmForm001", "&Start New");
 
-const QString INSTRUCTION_TEXT = QStringLiteral(
-    "Select one of the following, which motivates you the most or you prefer the most, while "
-    "deciding on any of your activities and then click on Proceed button..");
-
-const QString PROCEED_MESSAGE = QStringLiteral(
-    "Now reply to following  28  questions, one by one, to get some interesting information "
-    "about yourself. You can quit at any time, if you don't wish to continue.");
-
-const QString UNREPLIED_MESSAGE_START = QStringLiteral("Please reply against question number  ");
-const QString UNREPLIED_MESSAGE_END =
-    QStringLiteral(".  Then move previous or next, for this program to accept your reply.");
-const QString UNREPLIED_MESSAGE_CANCEL = QStringLiteral("Click on Cancel button to start again.");
-
-const QString RESULT_MESSAGE_START = QStringLiteral(
-    "Here is the result ! The highest rating indicates the most dominant motivator and the "
-    "lowest rating indicates the least dominant motivator for you.  ");
-const QString RESULT_MESSAGE_COMPARE =
-    QStringLiteral("Compare it with your earlier selected motivator.");
-const QString RESULT_MESSAGE_REPEAT = QStringLiteral(
-    "You may do this exercise at different times, on different days, to verify the consistency "
-    "or changes in your motivators.");
-
-const QString ABOUT_TITLE = QStringLiteral("About Tolvar");
+QString Tr(const char* source) {
+    return QCoreApplication::translate(CONTEXT, source);
+}
 
 QString IndexedName(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
@@ -64,9 +53,23 @@ QString IndexedName(const char* name, int index) {
 QStringList AllQuestionTexts() {
     QStringList texts;
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
-        texts << ToText(QuestionText(motivator));
+        texts << Translated("Motivator", QuestionText(motivator));
     }
     return texts;
+}
+
+QString SelectorText(std::string_view english) {
+    return Translated("Selector", english);
+}
+
+// The button shows the caption in the user's language and keeps the English it came from.
+void SetCaption(QPushButton* button, const char* source) {
+    button->setText(Tr(source));
+    button->setProperty(CAPTION_SOURCE, QLatin1String(source));
+}
+
+bool HasCaption(const QPushButton* button, const char* source) {
+    return button->property(CAPTION_SOURCE).toString() == QLatin1String(source);
 }
 
 QStringList NumbersUpTo(int last) {
@@ -85,6 +88,7 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       runtime_(std::move(runtime)) {
     setObjectName(QStringLiteral("frmForm001"));
+    UseDesktopLanguageOnce();
     setWindowTitle(forms::APP_TITLE);
     SetProgramIcon(this);
     screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
@@ -100,24 +104,32 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
 frmForm001::~frmForm001() = default;
 
 void frmForm001::CreateControls() {
-    cmdQuit = CreateButton("cmdQuit", QStringLiteral("&Quit"), this, {7560, 120, 1215, 375});
-    cmdAbout = CreateButton("cmdAbout", QStringLiteral("A&bout"), this, {7560, 600, 1215, 375});
-    cmdProceed = CreateButton("cmdProceed", CAPTION_PROCEED, this, {7560, 1080, 1215, 375});
-    placements_.back().extraTexts << CAPTION_START_NEW;
-    Label1[0] =
-        CreateLabel(IndexedName("Label1", 0), INSTRUCTION_TEXT, this, {960, 120, 5775, 495});
+    //: A button that ends the program. Keep an access key.
+    cmdQuit = CreateButton("cmdQuit", tr("&Quit"), this, {7560, 120, 1215, 375});
+    //: A button that shows the program's information. Keep an access key.
+    cmdAbout = CreateButton("cmdAbout", tr("A&bout"), this, {7560, 600, 1215, 375});
+    cmdProceed = CreateButton("cmdProceed", {}, this, {7560, 1080, 1215, 375});
+    SetCaption(cmdProceed, CAPTION_PROCEED);
+    placements_.back().extraTexts << Tr(CAPTION_START_NEW);
+    //: The instruction above the motivators. "Proceed" names the Proceed button.
+    const QString instruction =
+        tr("Select one of the following, which motivates you the most or you prefer the most, "
+           "while deciding on any of your activities and then click on Proceed button..");
+    Label1[0] = CreateLabel(IndexedName("Label1", 0), instruction, this, {960, 120, 5775, 495});
 
     Frame1[0] = CreateFrame(IndexedName("Frame1", 0), {360, 600, 6855, 3615});
     // A screen reader says the group's name as the focus enters it: the instruction it follows.
-    Frame1[0]->setAccessibleName(INSTRUCTION_TEXT);
+    Frame1[0]->setAccessibleName(instruction);
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
         const int index = motivator - 1;
-        auto* option = new QRadioButton(ToText(OptionCaption(motivator)), Frame1[0]);
+        auto* option =
+            new QRadioButton(Translated("Motivator", OptionCaption(motivator)), Frame1[0]);
         option->setObjectName(IndexedName("optButton01", index));
         placements_.push_back({option, QRect(240, 600 + 360 * index, 5055, 195), {}});
         optButton01[static_cast<std::size_t>(index)] = option;
     }
-    const QString ratingHeading = QStringLiteral("Rating by you");
+    //: The heading above the eight ratings, beside the motivators.
+    const QString ratingHeading = tr("Rating by you");
     for (int index = 0; index <= MOTIVATOR_COUNT; ++index) {
         Label3[static_cast<std::size_t>(index)] =
             CreateLabel(IndexedName("Label3", index), ratingHeading, Frame1[0],
@@ -126,29 +138,31 @@ void frmForm001::CreateControls() {
         if (index > 0) {
             // Each motivator meets the seven others once, so a rating is at most 7.
             placements_.back().extraTexts = NumbersUpTo(MOTIVATOR_COUNT - 1);
+            //: What a screen reader says of a rating; %1 is the motivator it rates.
             Label3[static_cast<std::size_t>(index)]->setAccessibleDescription(
-                QStringLiteral("Rating of ") +
-                ToText(OptionCaption(static_cast<Int16>(index))).simplified());
+                tr("Rating of %1").arg(MotivatorName(static_cast<Int16>(index)).simplified()));
         }
     }
 
     Frame1[1] = CreateFrame(IndexedName("Frame1", 1), {120, 4320, 8655, 1815});
     QWidget* const questions = Frame1[1];
-    Label1[4] = CreateLabel(IndexedName("Label1", 4), QStringLiteral("Question  No.  ="), questions,
+    //: Stands before the number of the question shown, 1 to 28.
+    Label1[4] = CreateLabel(IndexedName("Label1", 4), tr("Question  No.  ="), questions,
                             {240, 240, 1335, 255});
-    Label1[5] = CreateLabel(IndexedName("Label1", 5), QStringLiteral("A]"), questions,
-                            {1680, 240, 255, 255});
+    //: Marks side A of the question; the selector's entry "A" picks it.
+    const QString sideA = tr("A]");
+    Label1[5] = CreateLabel(IndexedName("Label1", 5), sideA, questions, {1680, 240, 255, 255});
     placements_.back().extraTexts = NumbersUpTo(QUESTION_COUNT);
+    //: The question above its two sides.
     Label1[1] = CreateLabel(IndexedName("Label1", 1),
-                            QStringLiteral("Which one of the following two, motivates you more ?"),
-                            questions, {240, 600, 4695, 255});
-    Label1[2] = CreateLabel(IndexedName("Label1", 2), QStringLiteral("A]"), questions,
-                            {240, 960, 255, 255});
+                            tr("Which one of the following two, motivates you more ?"), questions,
+                            {240, 600, 4695, 255});
+    Label1[2] = CreateLabel(IndexedName("Label1", 2), sideA, questions, {240, 960, 255, 255});
     Label2[0] = CreateLabel(IndexedName("Label2", 0), QStringLiteral("Label2"), questions,
                             {720, 960, 5295, 255});
     placements_.back().extraTexts = AllQuestionTexts();
-    Label1[3] = CreateLabel(IndexedName("Label1", 3), QStringLiteral("B]"), questions,
-                            {240, 1320, 255, 255});
+    //: Marks side B of the question; the selector's entry "B" picks it.
+    Label1[3] = CreateLabel(IndexedName("Label1", 3), tr("B]"), questions, {240, 1320, 255, 255});
     Label2[1] = CreateLabel(IndexedName("Label2", 1), QStringLiteral("Label2"), questions,
                             {720, 1320, 5295, 255});
     placements_.back().extraTexts = AllQuestionTexts();
@@ -157,21 +171,24 @@ void frmForm001::CreateControls() {
     cboCombo01->setObjectName(QStringLiteral("cboCombo01"));
     cboCombo01->setEditable(false);
     ExposeSelectorValue(cboCombo01);
-    placements_.push_back(
-        {cboCombo01,
-         QRect(5160, 500, 1815, 315),
-         {ToText(SELECTOR_TEXT_A), ToText(SELECTOR_TEXT_B), ToText(SELECTOR_TEXT_NONE)}});
+    placements_.push_back({cboCombo01,
+                           QRect(5160, 500, 1815, 315),
+                           {SelectorText(SELECTOR_TEXT_A), SelectorText(SELECTOR_TEXT_B),
+                            SelectorText(SELECTOR_TEXT_NONE)}});
     Label1[1]->setBuddy(cboCombo01);
 
-    cmdPrevious =
-        CreateButton("cmdPrevious", QStringLiteral("Pre&vious"), questions, {7200, 240, 1215, 375});
-    cmdNext = CreateButton("cmdNext", QStringLiteral("&Next"), questions, {7200, 720, 1215, 375});
-    cmdEvaluate = CreateButton("cmdEvaluate", QStringLiteral("&Evaluate"), questions,
-                               {7200, 1200, 1215, 375});
+    //: A button that stores the reply and shows the question before. Keep an access key.
+    cmdPrevious = CreateButton("cmdPrevious", tr("Pre&vious"), questions, {7200, 240, 1215, 375});
+    //: A button that stores the reply and shows the next question. Keep an access key.
+    cmdNext = CreateButton("cmdNext", tr("&Next"), questions, {7200, 720, 1215, 375});
+    //: A button that counts the ratings once every question has a stored reply. Keep an access
+    //: key.
+    cmdEvaluate = CreateButton("cmdEvaluate", tr("&Evaluate"), questions, {7200, 1200, 1215, 375});
 
     // Keeping the result is the user's own choice: the platform's Copy key anywhere in the
     // window, or the window's context menu, once the ratings are shown.
-    copyResult_ = new QAction(QStringLiteral("&Copy Result"), this);
+    //: The entry of the window's context menu that copies the result as text. Keep an access key.
+    copyResult_ = new QAction(tr("&Copy Result"), this);
     copyResult_->setObjectName(QStringLiteral("copyResult"));
     copyResult_->setShortcut(QKeySequence::Copy);
     copyResult_->setShortcutContext(Qt::WindowShortcut);
@@ -339,14 +356,14 @@ void frmForm001::ResetExercise() {
     Frame1[0]->setEnabled(true);
     Frame1[1]->setVisible(false);
     cboCombo01->clear();
-    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_A));
-    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_B));
-    forms::AddListEntry(cboCombo01, ToText(SELECTOR_TEXT_NONE));
+    for (const std::string_view entry : {SELECTOR_TEXT_A, SELECTOR_TEXT_B, SELECTOR_TEXT_NONE}) {
+        forms::AddListEntry(cboCombo01, SelectorText(entry), ToText(entry));
+    }
     exercise_.Reset();
     blnShowRatings = FALSE_FLAG;
     ApplyRatingVisibility();
     ShowRatings();
-    cmdProceed->setText(CAPTION_PROCEED);
+    SetCaption(cmdProceed, CAPTION_PROCEED);
 }
 
 void frmForm001::ApplyRatingVisibility() {
@@ -369,8 +386,7 @@ Ratings frmForm001::RatingsShown() const {
 void frmForm001::OfferResult() {
     const bool shown = blnShowRatings != FALSE_FLAG;
     copyResult_->setEnabled(shown);
-    Label3[0]->setToolTip(shown ? ToText(ConsistencySentence(CircularTriads(RatingsShown())))
-                                : QString());
+    Label3[0]->setToolTip(shown ? ConsistencySentence(CircularTriads(RatingsShown())) : QString());
 }
 
 void frmForm001::CopyResult() {
@@ -384,9 +400,9 @@ void frmForm001::CopyResult() {
         }
     }
     const QString copiedAt = runtime_->Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
-    runtime_->SetClipboardText(
-        ToText(ResultReport(copiedAt.toStdString(), marked, RatingsShown())));
-    announcer_->Announce(QStringLiteral("Result copied."));
+    runtime_->SetClipboardText(ResultReport(copiedAt, marked, RatingsShown()));
+    //: Said by a screen reader after the result was copied.
+    announcer_->Announce(tr("Result copied."));
 }
 
 void frmForm001::ShowRatings() {
@@ -397,16 +413,19 @@ void frmForm001::ShowRatings() {
 }
 
 void frmForm001::cmdProceed_Click() {
-    const QString caption = cmdProceed->text();
-    if (caption == CAPTION_PROCEED) {
-        MsgBox(PROCEED_MESSAGE, forms::MB_OK);
-        cmdProceed->setText(CAPTION_START_NEW);
+    if (HasCaption(cmdProceed, CAPTION_PROCEED)) {
+        //: The message after Proceed, before the first question. Keep the number 28.
+        MsgBox(tr("Now reply to following  28  questions, one by one, to get some interesting "
+                  "information about yourself. You can quit at any time, if you don't wish to "
+                  "continue."),
+               forms::MB_OK);
+        SetCaption(cmdProceed, CAPTION_START_NEW);
         Frame1[1]->setVisible(true);
         Frame1[0]->setEnabled(false);
         exercise_.StartQuestions();
         ShowQuestion();
         cboCombo01->setFocus();
-    } else if (caption == CAPTION_START_NEW) {
+    } else if (HasCaption(cmdProceed, CAPTION_START_NEW)) {
         ResetExercise();
     }
 }
@@ -419,8 +438,8 @@ void frmForm001::ShowQuestion() {
     }
     cmdPrevious->setEnabled(question != 1);
     cmdNext->setEnabled(question != QUESTION_COUNT);
-    Label2[0]->setText(ToText(QuestionText(pair->sideA)));
-    Label2[1]->setText(ToText(QuestionText(pair->sideB)));
+    Label2[0]->setText(Translated("Motivator", QuestionText(pair->sideA)));
+    Label2[1]->setText(Translated("Motivator", QuestionText(pair->sideB)));
     if (const auto entry = exercise_.SelectorEntryToShow()) {
         cboCombo01->setCurrentIndex(*entry);
     }
@@ -430,16 +449,20 @@ void frmForm001::ShowQuestion() {
 
 // Tells a screen reader, with the selector, everything the question panel shows.
 QString frmForm001::QuestionDescription(const Pair& pair) const {
-    return QStringLiteral("Question %1: A] %2. B] %3.")
-        .arg(NumberText(exercise_.QuestionNo()), ToText(QuestionText(pair.sideA)),
-             ToText(QuestionText(pair.sideB)));
+    //: What a screen reader says of the reply selector: the question shown, %1 its number, %2
+    //: and %3 its sides A and B.
+    return tr("Question %1: A] %2. B] %3.")
+        .arg(NumberText(exercise_.QuestionNo()), Translated("Motivator", QuestionText(pair.sideA)),
+             Translated("Motivator", QuestionText(pair.sideB)));
 }
 
 // Where the focus stays on a button, a screen reader hears the question it moved to.
 void frmForm001::AnnounceQuestion() {
     if (const auto pair = PairOf(exercise_.QuestionNo())) {
-        announcer_->Announce(QuestionDescription(*pair) + QStringLiteral(" Reply: ") +
-                             cboCombo01->currentText() + QLatin1Char('.'));
+        //: Said by a screen reader after Next or Previous: %1 the question, as "Question 2: A]
+        //: ... B] ...", %2 the reply shown in the selector.
+        announcer_->Announce(
+            tr("%1 Reply: %2.").arg(QuestionDescription(*pair), cboCombo01->currentText()));
     }
 }
 
@@ -447,11 +470,15 @@ void frmForm001::AnnounceQuestion() {
 void frmForm001::AnnounceRatings() {
     QStringList ratings;
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
-        ratings << ToText(OptionCaption(motivator)).simplified() + QLatin1Char(' ') +
-                       Label3[static_cast<std::size_t>(motivator)]->text();
+        //: One rating as a screen reader says it: %1 the motivator, %2 its rating.
+        ratings << tr("%1 %2").arg(MotivatorName(motivator).simplified(),
+                                   Label3[static_cast<std::size_t>(motivator)]->text());
     }
-    announcer_->Announce(Label3[0]->text() + QStringLiteral(": ") +
-                         ratings.join(QStringLiteral(", ")) + QLatin1Char('.'));
+    //: Said by a screen reader once the ratings are shown: %1 is "Rating by you", %2 the
+    //: ratings, joined by the separator below.
+    announcer_->Announce(tr("%1: %2.").arg(Label3[0]->text(),
+                                           //: Between two ratings said by a screen reader.
+                                           ratings.join(tr(", "))));
 }
 
 void frmForm001::cboCombo01_Click() {
@@ -459,7 +486,7 @@ void frmForm001::cboCombo01_Click() {
 }
 
 void frmForm001::SaveReply() {
-    exercise_.RecordReply(cboCombo01->currentText().toStdString());
+    exercise_.RecordReply(cboCombo01->currentData().toString().toStdString());
 }
 
 void frmForm001::cmdNext_Click() {
@@ -478,8 +505,14 @@ void frmForm001::cmdPrevious_Click() {
 
 void frmForm001::cmdEvaluate_Click() {
     if (const auto question = exercise_.FirstUnreplied()) {
-        const QString prompt = UNREPLIED_MESSAGE_START + NumberText(*question) +
-                               UNREPLIED_MESSAGE_END + CR_LF + UNREPLIED_MESSAGE_CANCEL;
+        //: The first line of the message when Evaluate finds a question without a stored reply;
+        //: %1 is its number.
+        const QString prompt = tr("Please reply against question number  %1.  Then move previous "
+                                  "or next, for this program to accept your reply.")
+                                   .arg(NumberText(*question)) +
+                               CR_LF +
+                               //: The second line of that message. "Cancel" names the button.
+                               tr("Click on Cancel button to start again.");
         if (MsgBox(prompt, forms::MB_OK_CANCEL_EXCLAMATION) != forms::ID_OK) {
             ResetExercise();
             return;
@@ -493,21 +526,35 @@ void frmForm001::cmdEvaluate_Click() {
     ShowRatings();
     blnShowRatings = TRUE_FLAG;
     ApplyRatingVisibility();
-    MsgBox(RESULT_MESSAGE_START + RESULT_MESSAGE_COMPARE + CR_LF + CR_LF + RESULT_MESSAGE_REPEAT,
+    //: The first paragraph of the message that comes with the ratings.
+    MsgBox(tr("Here is the result ! The highest rating indicates the most dominant motivator and "
+              "the lowest rating indicates the least dominant motivator for you.  Compare it with "
+              "your earlier selected motivator.") +
+               CR_LF + CR_LF +
+               //: The second paragraph of the message that comes with the ratings.
+               tr("You may do this exercise at different times, on different days, to verify the "
+                  "consistency or changes in your motivators."),
            forms::MB_OK);
     AnnounceRatings();
 }
 
 void frmForm001::cmdAbout_Click() {
-    const QString text =
-        QStringLiteral("Tolvar " TOLVAR_VERSION) + CR_LF +
-        QStringLiteral(
-            "Finds which of eight motivators drives you most, from your replies to "
-            "28 paired questions.") +
-        CR_LF + QStringLiteral("After an evaluation, Ctrl+C copies the result as text.") + CR_LF +
-        CR_LF + QStringLiteral("Developed by the Tolvar project.") + CR_LF +
-        QStringLiteral("Contact: through the Tolvar project, as its README describes.");
-    MsgBox(text, forms::MB_OK_INFORMATION, ABOUT_TITLE);
+    const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    //: The About message's first line: the program's name and %1 its version.
+    const QString text = tr("Tolvar %1").arg(QStringLiteral(TOLVAR_VERSION)) + CR_LF +
+                         //: The About message's description of the program.
+                         tr("Finds which of eight motivators drives you most, from your replies "
+                            "to 28 paired questions.") +
+                         CR_LF +
+                         //: In the About message; %1 is the copy key as the desktop names it.
+                         tr("After an evaluation, %1 copies the result as text.").arg(copyKey) +
+                         CR_LF + CR_LF +
+                         //: In the About message: who made the program.
+                         tr("Developed by the Tolvar project.") + CR_LF +
+                         //: In the About message: how to reach the developers.
+                         tr("Contact: through the Tolvar project, as its README describes.");
+    //: The title of the About message.
+    MsgBox(text, forms::MB_OK_INFORMATION, tr("About Tolvar"));
 }
 
 }  // namespace tolvar::ui

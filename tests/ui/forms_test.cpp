@@ -114,13 +114,13 @@ class FormsTest : public QObject {
     // Qt selects the first entry added to an empty list; the list must stay without selection.
     void addingEntriesSelectsNone() {
         QComboBox list;
-        forms::AddListEntry(&list, "A");
-        forms::AddListEntry(&list, "B");
+        forms::AddListEntry(&list, "A", "A");
+        forms::AddListEntry(&list, "B", "B");
         QCOMPARE(list.count(), 2);
         QCOMPARE(list.currentIndex(), -1);
         QCOMPARE(list.currentText(), QString());
         list.setCurrentIndex(1);
-        forms::AddListEntry(&list, "Please select here");
+        forms::AddListEntry(&list, "Please select here", "Please select here");
         QCOMPARE(list.currentText(), QStringLiteral("B"));
     }
 

@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: The Tolvar project
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <array>
+#include <memory>
+#include <string>
+
+namespace tolvar::ui {
+namespace {
+
+// Where Qt has no translation of its own (Hindi), the program's own gives the standard buttons
+// of its message boxes their names; Qt's, where installed, goes first.
+[[maybe_unused]] constexpr std::array STANDARD_BUTTONS = {
+    //: A message box button, as Qt names it.
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    //: A message box button, as Qt names it. The messages refer to it as "Cancel button".
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+};
+
+struct Translators {
+    std::unique_ptr<QTranslator> own;
+    std::unique_ptr<QTranslator> qt;
+    bool chosen = false;
+};
+
+Translators& InUse() {
+    static Translators translators;
+    return translators;
+}
+
+QString OwnTranslation(const QString& language) {
+    return QStringLiteral(":/i18n/tolvar_%1.qm").arg(language);
+}
+
+std::unique_ptr<QTranslator> Load(const QString& file, const QString& directory = {}) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(file, directory)) {
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator.get());
+    return translator;
+}
+
+}  // namespace
+
+QString ChooseLanguage(const QStringList& preferred) {
+    for (const QString& tag : preferred) {
+        const QString language =
+            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        if (language == QLatin1String("en")) {
+            break;
+        }
+        if (!language.isEmpty() && QFile::exists(OwnTranslation(language))) {
+            return language;
+        }
+    }
+    return QStringLiteral("en");
+}
+
+void UseLanguage(const QStringList& preferred) {
+    Translators& translators = InUse();
+    for (auto* translator : {translators.qt.get(), translators.own.get()}) {
+        if (translator != nullptr) {
+            QCoreApplication::removeTranslator(translator);
+        }
+    }
+    translators = {};
+    translators.chosen = true;
+    const QString language = ChooseLanguage(preferred);
+    // English needs its own file only for its plural forms.
+    translators.own = Load(OwnTranslation(language));
+    if (language != QLatin1String("en")) {
+        translators.qt = Load(QStringLiteral("qtbase_") + language,
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    }
+}
+
+void UseDesktopLanguageOnce() {
+    if (!InUse().chosen) {
+        UseLanguage(QLocale::system().uiLanguages());
+    }
+}
+
+QString Translated(const char* context, std::string_view english) {
+    return QCoreApplication::translate(context, std::string(english).c_str());
+}
+
+}  // namespace tolvar::ui
