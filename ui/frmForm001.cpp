@@ -91,6 +91,7 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
     UseDesktopLanguageOnce();
     setWindowTitle(forms::APP_TITLE);
     SetProgramIcon(this);
+    scrolling_ = new ScrollingContent(this);
     screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
     announcer_ = new Announcer(this);
     CreateControls();
@@ -104,18 +105,19 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
 frmForm001::~frmForm001() = default;
 
 void frmForm001::CreateControls() {
+    QWidget* const window = scrolling_->Content();
     //: A button that ends the program. Keep an access key.
-    cmdQuit = CreateButton("cmdQuit", tr("&Quit"), this, {7560, 120, 1215, 375});
+    cmdQuit = CreateButton("cmdQuit", tr("&Quit"), window, {7560, 120, 1215, 375});
     //: A button that shows the program's information. Keep an access key.
-    cmdAbout = CreateButton("cmdAbout", tr("A&bout"), this, {7560, 600, 1215, 375});
-    cmdProceed = CreateButton("cmdProceed", {}, this, {7560, 1080, 1215, 375});
+    cmdAbout = CreateButton("cmdAbout", tr("A&bout"), window, {7560, 600, 1215, 375});
+    cmdProceed = CreateButton("cmdProceed", {}, window, {7560, 1080, 1215, 375});
     SetCaption(cmdProceed, CAPTION_PROCEED);
     placements_.back().extraTexts << Tr(CAPTION_START_NEW);
     //: The instruction above the motivators. "Proceed" names the Proceed button.
     const QString instruction =
         tr("Select one of the following, which motivates you the most or you prefer the most, "
            "while deciding on any of your activities and then click on Proceed button..");
-    Label1[0] = CreateLabel(IndexedName("Label1", 0), instruction, this, {960, 120, 5775, 495});
+    Label1[0] = CreateLabel(IndexedName("Label1", 0), instruction, window, {960, 120, 5775, 495});
 
     Frame1[0] = CreateFrame(IndexedName("Frame1", 0), {360, 600, 6855, 3615});
     // A screen reader says the group's name as the focus enters it: the instruction it follows.
@@ -228,7 +230,7 @@ QLabel* frmForm001::CreateLabel(const QString& name, const QString& caption, QWi
 }
 
 QGroupBox* frmForm001::CreateFrame(const QString& name, QRect twips) {
-    auto* frame = new QGroupBox(this);
+    auto* frame = new QGroupBox(scrolling_->Content());
     frame->setObjectName(name);
     placements_.push_back({frame, twips, {}});
     return frame;
@@ -270,8 +272,8 @@ void frmForm001::ConnectHandlers() {
     connect(copyResult_, &QAction::triggered, this, &frmForm001::CopyResult);
 }
 
-// One scale for the whole window, from the largest twips-per-pixel at which every text fits and
-// the window fits its screen.
+// One scale for the whole window: the largest twips-per-pixel at which every text fits, in the
+// font the desktop gives. Where the window would then outgrow its screen, its content scrolls.
 void frmForm001::ApplyLayout() {
     if (layingOut_) {
         return;
@@ -287,15 +289,14 @@ void frmForm001::ApplyLayout() {
         }
         items.push_back({placement.control, placement.twips.size(), texts});
     }
-    twipsPerPixel_ =
-        FitWindow(this, items, {CLIENT_WIDTH, CLIENT_HEIGHT}, screenPlacement_->ClientRoom());
+    twipsPerPixel_ = ComputeTwipsPerPixel(items);
     const auto px = [this](int twips) { return TwipsToPixels(twips, twipsPerPixel_); };
     for (const Placement& placement : placements_) {
         const QRect& box = placement.twips;
         placement.control->setGeometry(px(box.left()), px(box.top()), px(box.width()),
                                        px(box.height()));
     }
-    setFixedSize(px(CLIENT_WIDTH), px(CLIENT_HEIGHT));
+    scrolling_->Resize({px(CLIENT_WIDTH), px(CLIENT_HEIGHT)}, screenPlacement_->ClientRoom());
     layingOut_ = false;
     screenPlacement_->KeepInside();
 }

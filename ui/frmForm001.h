@@ -94,6 +94,7 @@ class frmForm001 : public QWidget {
     bool unloaded_ = false;
     bool layingOut_ = false;
     std::vector<Placement> placements_;
+    ScrollingContent* scrolling_ = nullptr;
     ScreenPlacement* screenPlacement_ = nullptr;
     Announcer* announcer_ = nullptr;
 

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_fit.h"
 
-#include <QFont>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -25,9 +29,10 @@
 namespace tolvar::ui {
 namespace {
 
-// Below this a text is no longer read comfortably; the window stops shrinking its font there.
-constexpr double MIN_POINT_SIZE = 5.0;
-constexpr double POINT_SIZE_STEP = 0.5;
+// How long after the map the window manager may still tell the frame it draws; the window is
+// centred once more when it does.
+constexpr int FRAME_WAIT_MS = 5000;
+constexpr int FRAME_POLL_MS = 20;
 
 bool IsWayland() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
@@ -102,50 +107,30 @@ QMargins AnnouncedFrameExtents(QWidget* window) {
 }
 #endif
 
-bool FramedFits(QSize clientTwips, double twipsPerPixel, QSize room) {
-    return TwipsToPixels(clientTwips.width(), twipsPerPixel) <= room.width() &&
-           TwipsToPixels(clientTwips.height(), twipsPerPixel) <= room.height();
-}
+// Scrolls to the control that Tab moved the focus to only through the window's own rule for
+// every way the focus moves; Qt's scroll area would centre a control larger than the view.
+class ContentArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+  protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 }  // namespace
 
-double TwipsPerPixelForRoom(QSize clientTwips, QSize room) {
-    if (room.width() <= 0 || room.height() <= 0) {
-        return MAX_TWIPS_PER_PIXEL;
+QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent) {
+    bool across = content.width() > room.width();
+    bool down = content.height() > room.height();
+    // One scroll bar takes room from the other direction and may make it need one too.
+    if (across && !down) {
+        down = content.height() + scrollBarExtent > room.height();
     }
-    const double least = std::max(double(clientTwips.width()) / room.width(),
-                                  double(clientTwips.height()) / room.height());
-    double twipsPerPixel = std::ceil(least / TWIPS_PER_PIXEL_STEP) * TWIPS_PER_PIXEL_STEP;
-    while (!FramedFits(clientTwips, twipsPerPixel, room)) {
-        twipsPerPixel += TWIPS_PER_PIXEL_STEP;
+    if (down && !across) {
+        across = content.width() + scrollBarExtent > room.width();
     }
-    return twipsPerPixel;
-}
-
-double FitWindow(QWidget* window, const std::vector<FitItem>& items, QSize clientTwips,
-                 QSize room) {
-    window->setFont(QFont());
-    const double forTexts = ComputeTwipsPerPixel(items);
-    const double forRoom = TwipsPerPixelForRoom(clientTwips, room);
-    if (forTexts >= forRoom) {
-        return forTexts;
-    }
-    QFont font = window->font();
-    const bool inPoints = font.pointSizeF() > 0;
-    for (double size = inPoints ? font.pointSizeF() : font.pixelSize();
-         size - POINT_SIZE_STEP >= MIN_POINT_SIZE;) {
-        size -= inPoints ? POINT_SIZE_STEP : 1.0;
-        if (inPoints) {
-            font.setPointSizeF(size);
-        } else {
-            font.setPixelSize(static_cast<int>(size));
-        }
-        window->setFont(font);
-        if (ComputeTwipsPerPixel(items) >= forRoom) {
-            break;
-        }
-    }
-    return forRoom;
+    return {std::min(content.width() + (down ? scrollBarExtent : 0), room.width()),
+            std::min(content.height() + (across ? scrollBarExtent : 0), room.height())};
 }
 
 QPoint CentredFramePosition(QRect area, QSize frame) {
@@ -158,6 +143,49 @@ QPoint FramePositionInside(QRect area, QRect frame) {
     const int x = std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
     const int y = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
     return {x, y};
+}
+
+ScrollingContent::ScrollingContent(QWidget* window)
+    : QObject(window), window_(window), area_(new ContentArea(window)) {
+    area_->setObjectName(QStringLiteral("scrollingContent"));
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setFocusPolicy(Qt::NoFocus);
+    area_->setWidgetResizable(false);
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("content"));
+    area_->setWidget(content);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && area_->widget()->isAncestorOf(now)) {
+            ShowInView(now);
+        }
+    });
+}
+
+// Qt centres a control larger than the view; its start, where a radio button has its marker and
+// a caption its first words, is what the user needs to see.
+void ScrollingContent::ShowInView(QWidget* control) {
+    area_->ensureWidgetVisible(control);
+    const QRect box(control->mapTo(area_->widget(), QPoint(0, 0)), control->size());
+    const QSize view = area_->viewport()->size();
+    if (box.width() > view.width()) {
+        area_->horizontalScrollBar()->setValue(
+            control->isRightToLeft() ? box.right() + 1 - view.width() : box.left());
+    }
+    if (box.height() > view.height()) {
+        area_->verticalScrollBar()->setValue(box.top());
+    }
+}
+
+QWidget* ScrollingContent::Content() const {
+    return area_->widget();
+}
+
+void ScrollingContent::Resize(QSize content, QSize room) {
+    area_->widget()->setFixedSize(content);
+    const int extent = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_);
+    const QSize size = room.isEmpty() ? content : ScrollingWindowSize(content, room, extent);
+    window_->setFixedSize(size);
+    area_->setGeometry(QRect(QPoint(0, 0), size));
 }
 
 ScreenPlacement::ScreenPlacement(QWidget* window, std::function<void()> relayout)
@@ -190,20 +218,44 @@ void ScreenPlacement::PlaceAtFirstShow() {
         announcedFrame_ = AnnouncedFrameExtents(window_);
     }
 #endif
-    const QMargins frame = Frame();
-    const QSize room = window_->screen()->availableGeometry().size().shrunkBy(frame);
-    if (window_->width() > room.width() || window_->height() > room.height()) {
-        relayout_();
-    }
+    relayout_();
     if (!IsWayland()) {
-        MoveFrameTo(CentredFramePosition(window_->screen()->availableGeometry(),
-                                         window_->size().grownBy(frame)));
+        Centre();
+        if (Frame().isNull()) {
+            CentreOnceFrameIsKnown();
+        }
     }
     connect(window_->windowHandle(), &QWindow::screenChanged, this, [this](QScreen* screen) {
         Follow(screen);
         relayout_();
     });
     Follow(window_->screen());
+}
+
+void ScreenPlacement::Centre() {
+    MoveFrameTo(CentredFramePosition(window_->screen()->availableGeometry(),
+                                     window_->size().grownBy(Frame())));
+}
+
+// A window manager that is busy (a cold font cache, a login starting everything at once) may
+// tell the frame only after the window is mapped; the window then moves once, so that its title
+// bar is not left above the screen.
+void ScreenPlacement::CentreOnceFrameIsKnown() {
+    auto* poll = new QTimer(this);
+    poll->setInterval(FRAME_POLL_MS);
+    QElapsedTimer waited;
+    waited.start();
+    connect(poll, &QTimer::timeout, this, [this, poll, waited] {
+        const QWindow* handle = window_->windowHandle();
+        if (handle != nullptr && !handle->frameMargins().isNull()) {
+            relayout_();
+            Centre();
+        } else if (!waited.hasExpired(FRAME_WAIT_MS)) {
+            return;
+        }
+        poll->deleteLater();
+    });
+    poll->start();
 }
 
 // Qt places a shown window by its client area until the frame is known, so the frame's position

@@ -13,20 +13,15 @@
 #include "twips.h"
 
 class QScreen;
+class QScrollArea;
 class QWidget;
 
 namespace tolvar::ui {
 
-// The largest twips-per-pixel on the step grid at which the client area, framed, fits the room
-// less the frame; at least MAX_TWIPS_PER_PIXEL when even that fits.
-double TwipsPerPixelForRoom(QSize clientTwips, QSize room);
-
-// Chooses the scale of a window with the given client area and lays nothing out: the largest
-// twips-per-pixel at which every text fits, unless the window would then outgrow the room. Then
-// the window takes the scale that fits the room and its font shrinks, half a point at a time,
-// until every text fits again. It starts from the default font each time, so a larger room gives
-// the font back.
-double FitWindow(QWidget* window, const std::vector<FitItem>& items, QSize clientTwips, QSize room);
+// The size of a window that shows content of the given size, scrolling it where the room is too
+// small: the content's own size where it fits, else the room, with space for the scroll bars the
+// content then needs.
+QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent);
 
 // Where the frame's top-left goes so that the frame is centred in the area, or, where it is
 // larger, starts at the area's top-left.
@@ -35,10 +30,34 @@ QPoint CentredFramePosition(QRect area, QSize frame);
 // The frame's top-left moved the least so that the frame lies inside the area where it fits.
 QPoint FramePositionInside(QRect area, QRect frame);
 
+// The window's content in a scroll area without a frame that fills the window. Where the window
+// fits its screen it is exactly as large as its content and nothing scrolls; where it does not, it
+// takes the room there is and its content scrolls, and whatever takes the focus (by Tab, an arrow
+// key, an access key, the mouse, a screen reader or the program) is scrolled into view.
+class ScrollingContent : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit ScrollingContent(QWidget* window);
+
+    // Where the window's controls go.
+    QWidget* Content() const;
+
+    // Gives the content its size, and the window that size or the room, whichever is smaller.
+    void Resize(QSize content, QSize room);
+
+  private:
+    void ShowInView(QWidget* control);
+
+    QWidget* window_;
+    QScrollArea* area_;
+};
+
 // Keeps a fixed-size window on its screen: tells the room the client area has, centres the
-// framed window when it is first shown, and has the window laid out again, and kept inside the
-// available area, whenever its screen, that screen's available area or its scale changes. On
-// Wayland the compositor places windows, so only the size follows the screen there.
+// framed window when it is first shown (again once, when the window manager tells its frame only
+// after the window is mapped), and has the window laid out again, and kept inside the available
+// area, whenever its screen, that screen's available area or its scale changes. On Wayland the
+// compositor places windows, so only the size follows the screen there.
 class ScreenPlacement : public QObject {
     Q_OBJECT
 
@@ -56,8 +75,10 @@ class ScreenPlacement : public QObject {
 
   private:
     QMargins Frame() const;
+    void Centre();
     void MoveFrameTo(QPoint topLeft);
     void Follow(QScreen* screen);
+    void CentreOnceFrameIsKnown();
 
     QWidget* window_;
     std::function<void()> relayout_;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QGroupBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QtTest>
 #include <algorithm>
@@ -21,13 +23,14 @@ struct TableRow {
     int left, top, width, height;
 };
 
-// The layout as the window must have it, in twips, relative to each control's parent.
+// The layout as the window must have it, in twips, relative to each control's parent; the
+// window's own controls stand on its content, which scrolls where the screen is too small.
 const TableRow LAYOUT[] = {
-    {"cmdQuit", "frmForm001", 7560, 120, 1215, 375},
-    {"cmdAbout", "frmForm001", 7560, 600, 1215, 375},
-    {"cmdProceed", "frmForm001", 7560, 1080, 1215, 375},
-    {"Label1_0", "frmForm001", 960, 120, 5775, 495},
-    {"Frame1_0", "frmForm001", 360, 600, 6855, 3615},
+    {"cmdQuit", "content", 7560, 120, 1215, 375},
+    {"cmdAbout", "content", 7560, 600, 1215, 375},
+    {"cmdProceed", "content", 7560, 1080, 1215, 375},
+    {"Label1_0", "content", 960, 120, 5775, 495},
+    {"Frame1_0", "content", 360, 600, 6855, 3615},
     {"optButton01_0", "Frame1_0", 240, 600, 5055, 195},
     {"optButton01_1", "Frame1_0", 240, 960, 5055, 195},
     {"optButton01_2", "Frame1_0", 240, 1320, 5055, 195},
@@ -45,7 +48,7 @@ const TableRow LAYOUT[] = {
     {"Label3_6", "Frame1_0", 5520, 2400, 1095, 255},
     {"Label3_7", "Frame1_0", 5520, 2760, 1095, 255},
     {"Label3_8", "Frame1_0", 5520, 3120, 1095, 255},
-    {"Frame1_1", "frmForm001", 120, 4320, 8655, 1815},
+    {"Frame1_1", "content", 120, 4320, 8655, 1815},
     {"Label1_4", "Frame1_1", 240, 240, 1335, 255},
     {"Label1_5", "Frame1_1", 1680, 240, 255, 255},
     {"Label1_1", "Frame1_1", 240, 600, 4695, 255},
@@ -283,7 +286,7 @@ class WindowTest : public QObject {
         const double scale = h.window->TwipsPerPixel();
         QVERIFY(scale > 1.0 && scale <= 15.0);
         const auto px = [scale](int twips) { return tolvar::ui::TwipsToPixels(twips, scale); };
-        QCOMPARE(h.window->size(), QSize(px(8910), px(6420)));
+        QCOMPARE(h.Find<QWidget>("content")->size(), QSize(px(8910), px(6420)));
         for (const TableRow& row : LAYOUT) {
             QWidget* control = h.Find<QWidget>(row.name);
             QVERIFY2(control != nullptr, row.name);
@@ -322,7 +325,8 @@ class WindowTest : public QObject {
     }
 
     // Whatever the font, the framed window lies inside the available area of its screen, centred,
-    // with every text whole; the font shrinks only when the screen leaves no other way.
+    // with every text whole in the font the desktop asked for. Where the window at that font
+    // would not fit, it takes the room there is and its content scrolls; else nothing scrolls.
     void fitsItsScreen_data() {
         QTest::addColumn<QFont>("font");
         QTest::newRow("DejaVu Sans 9") << QFont(QStringLiteral("DejaVu Sans"), 9);
@@ -334,6 +338,10 @@ class WindowTest : public QObject {
         QFETCH(QFont, font);
         QApplication::setFont(font);
         Harness h;
+        for (QWidget* control : h.window->findChildren<QWidget*>()) {
+            QVERIFY2(control->font().pointSizeF() >= font.pointSizeF(),
+                     qPrintable(control->objectName()));
+        }
         const QRect available = h.window->screen()->availableGeometry();
         const QRect frame = h.window->frameGeometry();
         QVERIFY2(available.contains(frame),
@@ -347,13 +355,56 @@ class WindowTest : public QObject {
         QVERIFY((frame.center() - available.center()).manhattanLength() <= 2);
         const QString misfit = FirstMisfit(h);
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
-        if (h.window->font().pointSizeF() < font.pointSizeF()) {
-            const double coarser = h.window->TwipsPerPixel() - tolvar::ui::TWIPS_PER_PIXEL_STEP;
-            const QSize larger(tolvar::ui::TwipsToPixels(8910, coarser),
-                               tolvar::ui::TwipsToPixels(6420, coarser));
-            QVERIFY(larger.width() + frame.width() - h.window->width() > available.width() ||
-                    larger.height() + frame.height() - h.window->height() > available.height());
+        const auto* area = h.Find<QScrollArea>("scrollingContent");
+        const QSize content = area->widget()->size();
+        const QSize room = available.size().shrunkBy(h.window->windowHandle()->frameMargins());
+        const bool fits = content.width() <= room.width() && content.height() <= room.height();
+        QCOMPARE(h.window->size() == content, fits);
+        QCOMPARE(area->horizontalScrollBar()->isVisible() || area->verticalScrollBar()->isVisible(),
+                 !fits);
+    }
+
+    // On a screen too small for the window at a large font, whatever takes the focus is scrolled
+    // into view: by Tab, by an arrow key in the motivators, and by the program after Proceed.
+    void focusIsScrolledIntoView() {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 24));
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        if (h.window->screen()->availableGeometry().height() > 800) {
+            QSKIP("a small screen is needed");
         }
+        const auto* area = h.Find<QScrollArea>("scrollingContent");
+        // Wholly in view, or where the control is larger than the view, its start (a radio
+        // button's marker and the first words of its caption).
+        const auto inView = [area](QWidget* widget) {
+            const QRect view = area->viewport()->rect();
+            const QRect start(widget->mapTo(area->viewport(), QPoint(0, 0)),
+                              widget->size().boundedTo(view.size()));
+            return view.contains(start);
+        };
+        h.Button("cmdQuit")->setFocus();
+        QVERIFY(inView(h.Button("cmdQuit")));
+        bool leftTheFirstView = false;
+        for (int press = 0; press < 4; ++press) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY2(inView(QApplication::focusWidget()),
+                     qPrintable(QApplication::focusWidget()->objectName()));
+            leftTheFirstView |=
+                area->horizontalScrollBar()->value() > 0 || area->verticalScrollBar()->value() > 0;
+        }
+        h.Option(0)->setFocus();
+        for (int option = 1; option < 8; ++option) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+            QCOMPARE(QApplication::focusWidget(), h.Option(option));
+            QVERIFY2(inView(h.Option(option)), qPrintable(h.Option(option)->objectName()));
+        }
+        leftTheFirstView |= area->verticalScrollBar()->value() > 0;
+        QVERIFY2(leftTheFirstView, "the test never needed to scroll");
+        h.Button("cmdQuit")->setFocus();
+        QVERIFY(inView(h.Button("cmdQuit")));
+        h.Click("cmdProceed");
+        QCOMPARE(QApplication::focusWidget(), h.Selector());
+        QVERIFY(inView(h.Selector()));
     }
 
     // In the result phase the ratings and the motivators they rate stay at full contrast in the
