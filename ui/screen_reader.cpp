@@ -196,10 +196,13 @@ class RenewWhenShown : public QObject {
 };
 
 // Marks the reply shown as the selected entry of the selector's list, as opening the list would.
-// Quietly: the list is closed, and nobody is to hear about a list that nobody sees.
+// Quietly while the list is closed: nobody is to hear about a list that nobody sees.
 void MarkReplyInList(QComboBox* selector) {
     QItemSelectionModel* selection = selector->view()->selectionModel();
-    const QSignalBlocker quiet(selection);
+    QSignalBlocker quiet(selection);
+    if (selector->view()->isVisible()) {
+        quiet.unblock();
+    }
     selection->select(selector->model()->index(selector->currentIndex(), selector->modelColumn(),
                                                selector->rootModelIndex()),
                       QItemSelectionModel::ClearAndSelect);
