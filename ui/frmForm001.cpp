@@ -172,7 +172,10 @@ void frmForm001::CreateControls() {
     cboCombo01 = new QComboBox(questions);
     cboCombo01->setObjectName(QStringLiteral("cboCombo01"));
     cboCombo01->setEditable(false);
-    ExposeSelectorValue(cboCombo01);
+    ExposeSelector(cboCombo01, [this] {
+        const auto pair = PairOf(exercise_.QuestionNo());
+        return pair ? QuestionDescription(*pair) : QString();
+    });
     placements_.push_back({cboCombo01,
                            QRect(5160, 500, 1815, 315),
                            {SelectorText(SELECTOR_TEXT_A), SelectorText(SELECTOR_TEXT_B),
@@ -445,7 +448,6 @@ void frmForm001::ShowQuestion() {
         cboCombo01->setCurrentIndex(*entry);
     }
     Label1[5]->setText(NumberText(question));
-    SetDescriptionQuietly(cboCombo01, QuestionDescription(*pair));
 }
 
 // Tells a screen reader, with the selector, everything the question panel shows.

@@ -7,6 +7,8 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QEvent>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
 #include <utility>
@@ -18,9 +20,29 @@ namespace {
 const char* const ACCESSIBLE_KIND = "tolvarAccessibleKind";
 enum class Kind { StatusBar = 1, Notification, Selector };
 
-// Qt 6.4's combo box tells a screen reader its reply only through signals that Orca 43 drops
-// for combo boxes; Qt 6.5 gives it the selection interface, which Orca reads. Until then the
-// selector offers its reply as its text, which Orca reads as a combo box's value.
+// What the selector's description is asked from; a child of the selector, so it lives as long.
+class SelectorDescription : public QObject {
+  public:
+    SelectorDescription(QComboBox* selector, std::function<QString()> describer)
+        : QObject(selector), describe(std::move(describer)) {}
+
+    static const SelectorDescription* Of(const QObject* selector) {
+        for (const QObject* child : selector->children()) {
+            if (const auto* found = dynamic_cast<const SelectorDescription*>(child)) {
+                return found;
+            }
+        }
+        return nullptr;
+    }
+
+    const std::function<QString()> describe;
+};
+
+// Qt's own combo box object cannot be extended, so the selector's own object repeats what Qt's
+// offers (the list of entries as its one child, expanded or collapsed, the press and show-menu
+// actions) and adds two things. Its description is computed when asked. And its reply is its
+// text: Qt 6.4's combo box tells a screen reader the reply only through signals that Orca 43
+// drops for combo boxes, while Orca reads a combo box's text as its value.
 class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit SelectorAccessible(QComboBox* selector)
@@ -39,8 +61,24 @@ class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInter
                                            widget()->accessibleName().isEmpty())) {
             return reply;
         }
+        if (type == QAccessible::Description) {
+            if (const auto* description = SelectorDescription::Of(widget())) {
+                return description->describe();
+            }
+        }
         return QAccessibleWidget::text(type);
     }
+
+    // The selector is never editable, so its one child is the list, shown or not.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(Selector()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child != nullptr && child->object() == Selector()->view() ? 0 : -1;
+    }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
@@ -157,28 +195,18 @@ class RenewWhenShown : public QObject {
     }
 };
 
-// Holds a description back while its widget has the focus, and sets it once the focus has gone
-// elsewhere: after the event loop has told screen readers where it went.
-class DescriptionInWaiting : public QObject {
-  public:
-    using QObject::QObject;
-    QString description;
-    bool waiting = false;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut && waiting) {
-            auto* widget = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, this, [this, widget] {
-                if (waiting && !widget->hasFocus()) {
-                    waiting = false;
-                    widget->setAccessibleDescription(description);
-                }
-            });
-        }
-        return false;
+// Marks the reply shown as the selected entry of the selector's list, as opening the list would.
+// Quietly while the list is closed: nobody is to hear about a list that nobody sees.
+void MarkReplyInList(QComboBox* selector) {
+    QItemSelectionModel* selection = selector->view()->selectionModel();
+    QSignalBlocker quiet(selection);
+    if (selector->view()->isVisible()) {
+        quiet.unblock();
     }
-};
+    selection->select(selector->model()->index(selector->currentIndex(), selector->modelColumn(),
+                                               selector->rootModelIndex()),
+                      QItemSelectionModel::ClearAndSelect);
+}
 
 }  // namespace
 
@@ -235,36 +263,16 @@ void Announcer::Say(const QString& text) {
 #endif
 }
 
-void ExposeSelectorValue(QComboBox* selector) {
-#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+void ExposeSelector(QComboBox* selector, std::function<QString()> describe) {
+    new SelectorDescription(selector, std::move(describe));
+    QObject::connect(selector, &QComboBox::currentIndexChanged, selector,
+                     [selector] { MarkReplyInList(selector); });
+    MarkReplyInList(selector);
     SetKind(selector, Kind::Selector);
-#else
-    Q_UNUSED(selector);
-#endif
 }
 
 void ExposeWhenShown(QWidget* widget) {
     widget->installEventFilter(new RenewWhenShown(widget));
-}
-
-void SetDescriptionQuietly(QWidget* widget, const QString& description) {
-    DescriptionInWaiting* waiting = nullptr;
-    for (QObject* child : widget->children()) {
-        if ((waiting = dynamic_cast<DescriptionInWaiting*>(child)) != nullptr) {
-            break;
-        }
-    }
-    if (waiting == nullptr) {
-        waiting = new DescriptionInWaiting(widget);
-        widget->installEventFilter(waiting);
-    }
-    if (widget->hasFocus()) {
-        waiting->description = description;
-        waiting->waiting = true;
-    } else {
-        waiting->waiting = false;
-        widget->setAccessibleDescription(description);
-    }
 }
 
 }  // namespace tolvar::ui

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 class QComboBox;
 class QWidget;
@@ -35,16 +36,15 @@ class Announcer : public QObject {
     QString pending_;
 };
 
-// The selector's reply is read as its value wherever the focus arrives on it.
-void ExposeSelectorValue(QComboBox* selector);
+// The selector as a screen reader meets it: its entries as a list, the reply shown marked; the
+// reply read as its value wherever the focus arrives on it; and as its description what describe()
+// returns at the moment a screen reader asks. Asked each time, the description never lags behind
+// what the window shows, and needs no change event (screen readers take a description changed
+// under the focus for something to say, and Qt 6.4 does not send them the new text).
+void ExposeSelector(QComboBox* selector, std::function<QString()> describe);
 
 // A widget that is hidden now and shown later, and must then be found by a screen reader that
 // has been running all along (its review of the screen included).
 void ExposeWhenShown(QWidget* widget);
-
-// Sets the widget's accessible description. While the widget has the focus the change waits
-// until the focus leaves: screen readers take a description changed under the focus for
-// something to say, and Qt 6.4 does not send them the new text.
-void SetDescriptionQuietly(QWidget* widget, const QString& description);
 
 }  // namespace tolvar::ui

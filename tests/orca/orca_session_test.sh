@@ -141,6 +141,9 @@ step "d proceed OK" "keys Return" "$(question 1 "$M1" "$M2")" "Please select her
 # e. A new reply by the arrow keys.
 step "e arrow key" "keys Up" "B."
 step "d Next by access key" "keys alt+n" "$(question 2 "$M2" "$M3")" "Reply: Please select here."
+# ... and Orca's "where am I" (KP_Enter) names the question shown, not the one the focus came to.
+step "d where am I" "keys KP_Enter" "$(question 2 "$M2" "$M3")"
+[[ $(heard_since "$step_start") != *"Question 1:"* ]] || fail "d where am I: question 1 heard"
 step "d Previous by access key" "keys alt+v" "$(question 1 "$M1" "$M2")" "Reply: B."
 step "d Next by Space" "keys shift+Tab shift+Tab space" "Next push button" \
     "$(question 2 "$M2" "$M3")"
