@@ -6,82 +6,82 @@
     <message>
         <source>  My availability and closeness to family members</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Mi disponibilidad para mis familiares y mi cercanía con ellos</translation>
     </message>
     <message>
         <source>My availability and closeness to famility members</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mi disponibilidad para mis familiares y mi cercanía con ellos</translation>
     </message>
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Más recompensas materiales y beneficios</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Más recompensas materiales y beneficios</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Estatus, poder y liderazgo</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Estatus, poder y liderazgo</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Autonomía, es decir, no tener más jefe que yo</translation>
     </message>
     <message>
         <source>Autonomy i.e. myself being my boss</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autonomía, es decir, no tener más jefe que yo</translation>
     </message>
     <message>
         <source>  Practising and promoting ethics and other values in the society</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Practicar y promover la ética y otros valores en la sociedad</translation>
     </message>
     <message>
         <source>Practising and promoting ethics and other values in the society</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Practicar y promover la ética y otros valores en la sociedad</translation>
     </message>
     <message>
         <source>  Scope for recreational activities and innovation</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Oportunidades para actividades recreativas y para la innovación</translation>
     </message>
     <message>
         <source>Scope for recreational activities and innovation</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oportunidades para actividades recreativas y para la innovación</translation>
     </message>
     <message>
         <source>  Challenges and risks of varying magnitude</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Retos y riesgos de distinta magnitud</translation>
     </message>
     <message>
         <source>Challenges and risks of varying magnitude</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retos y riesgos de distinta magnitud</translation>
     </message>
     <message>
         <source>  Security</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  Seguridad</translation>
     </message>
     <message>
         <source>Security</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seguridad</translation>
     </message>
 </context>
 <context>
@@ -89,12 +89,12 @@
     <message>
         <source>OK</source>
         <extracomment>A message box button, as Qt names it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
         <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -102,20 +102,20 @@
     <message numerus="yes">
         <source>Consistency: %n circular triads (0 is fully consistent, %1 the most possible, and random replies make %2 on average).</source>
         <extracomment>The copied result&apos;s last line, and the tooltip of &quot;Rating by you&quot;. %n circular triads: three motivators whose replies go round in a circle (A over B, B over C, C over A).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Coherencia: %n tríada circular (0 significa coherencia total, %1 es el máximo posible y unas respuestas al azar dan %2 en promedio).</numerusform>
+            <numerusform>Coherencia: %n tríadas circulares (0 significa coherencia total, %1 es el máximo posible y unas respuestas al azar dan %2 en promedio).</numerusform>
         </translation>
     </message>
     <message>
         <source>Tolvar result, copied %1</source>
         <extracomment>The copied result&apos;s first line; %1 is the date and time, as 2026-12-08T14:05.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de Tolvar, copiado el %1</translation>
     </message>
     <message>
         <source>Marked as the most motivating: %1</source>
         <extracomment>The copied result&apos;s second line; %1 is the motivator the user marked at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionado como el que más motiva: %1</translation>
     </message>
 </context>
 <context>
@@ -123,17 +123,17 @@
     <message>
         <source>A</source>
         <extracomment>The reply selector&apos;s entry for side A of the question (&quot;A]&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>B</source>
         <extracomment>The reply selector&apos;s entry for side B of the question (&quot;B]&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Please select here</source>
         <extracomment>The reply selector&apos;s entry while a question has no reply.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione aquí</translation>
     </message>
 </context>
 <context>
@@ -141,158 +141,158 @@
     <message>
         <source>&amp;Proceed</source>
         <extracomment>A button; its caption changes to &quot;&amp;Start New&quot; once the questions start. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Continuar</translation>
     </message>
     <message>
         <source>&amp;Start New</source>
         <extracomment>The Proceed button&apos;s caption once the questions have started. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reiniciar</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
         <extracomment>A button that ends the program. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
         <extracomment>A button that shows the program&apos;s information. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>Select one of the following, which motivates you the most or you prefer the most, while deciding on any of your activities and then click on Proceed button..</source>
         <extracomment>The instruction above the motivators. &quot;Proceed&quot; names the Proceed button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione, de entre los siguientes, el que más le motiva o el que prefiere por encima de los demás cuando decide sobre cualquiera de sus actividades, y luego haga clic en el botón Continuar.</translation>
     </message>
     <message>
         <source>Rating by you</source>
         <extracomment>The heading above the eight ratings, beside the motivators.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Su valoración</translation>
     </message>
     <message>
         <source>Rating of %1</source>
         <extracomment>What a screen reader says of a rating; %1 is the motivator it rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valoración de %1</translation>
     </message>
     <message>
         <source>Question  No.  =</source>
         <extracomment>Stands before the number of the question shown, 1 to 28.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta n.º</translation>
     </message>
     <message>
         <source>A]</source>
         <extracomment>Marks side A of the question; the selector&apos;s entry &quot;A&quot; picks it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A)</translation>
     </message>
     <message>
         <source>Which one of the following two, motivates you more ?</source>
         <extracomment>The question above its two sides.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Cuál de las dos opciones siguientes le motiva más?</translation>
     </message>
     <message>
         <source>B]</source>
         <extracomment>Marks side B of the question; the selector&apos;s entry &quot;B&quot; picks it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>B)</translation>
     </message>
     <message>
         <source>Pre&amp;vious</source>
         <extracomment>A button that stores the reply and shows the question before. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
         <extracomment>A button that stores the reply and shows the next question. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;guiente</translation>
     </message>
     <message>
         <source>&amp;Evaluate</source>
         <extracomment>A button that counts the ratings once every question has a stored reply. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Evaluar</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
         <extracomment>The entry of the window&apos;s context menu that copies the result as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar resultado</translation>
     </message>
     <message>
         <source>Result copied.</source>
         <extracomment>Said by a screen reader after the result was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado copiado.</translation>
     </message>
     <message>
         <source>Now reply to following  28  questions, one by one, to get some interesting information about yourself. You can quit at any time, if you don&apos;t wish to continue.</source>
         <extracomment>The message after Proceed, before the first question. Keep the number 28.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora responda, una por una, a las 28 preguntas siguientes para obtener información interesante sobre usted. Puede salir en cualquier momento si no desea continuar.</translation>
     </message>
     <message>
         <source>Question %1: A] %2. B] %3.</source>
         <extracomment>What a screen reader says of the reply selector: the question shown, %1 its number, %2 and %3 its sides A and B.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pregunta %1: A) %2. B) %3.</translation>
     </message>
     <message>
         <source>%1 Reply: %2.</source>
         <extracomment>Said by a screen reader after Next or Previous: %1 the question, as &quot;Question 2: A] ... B] ...&quot;, %2 the reply shown in the selector.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Respuesta: %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>One rating as a screen reader says it: %1 the motivator, %2 its rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>Said by a screen reader once the ratings are shown: %1 is &quot;Rating by you&quot;, %2 the ratings, joined by the separator below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two ratings said by a screen reader.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Please reply against question number  %1.  Then move previous or next, for this program to accept your reply.</source>
         <extracomment>The first line of the message when Evaluate finds a question without a stored reply; %1 is its number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Responda a la pregunta número %1. Después pase a la anterior o a la siguiente para que el programa acepte su respuesta.</translation>
     </message>
     <message>
         <source>Click on Cancel button to start again.</source>
         <extracomment>The second line of that message. &quot;Cancel&quot; names the button.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haga clic en el botón Cancelar para empezar de nuevo.</translation>
     </message>
     <message>
         <source>Here is the result ! The highest rating indicates the most dominant motivator and the lowest rating indicates the least dominant motivator for you.  Compare it with your earlier selected motivator.</source>
         <extracomment>The first paragraph of the message that comes with the ratings.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Este es el resultado! La valoración más alta indica su motivador más dominante, y la más baja, el menos dominante. Compare el resultado con el motivador que seleccionó al principio.</translation>
     </message>
     <message>
         <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede hacer este ejercicio en distintos momentos y en días diferentes para comprobar si sus motivadores se mantienen constantes o cambian.</translation>
     </message>
     <message>
         <source>Tolvar %1</source>
         <extracomment>The About message&apos;s first line: the program&apos;s name and %1 its version.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar %1</translation>
     </message>
     <message>
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Determina cuál de ocho motivadores es el que más le impulsa, a partir de sus respuestas a 28 preguntas que los comparan de dos en dos.</translation>
     </message>
     <message>
         <source>After an evaluation, %1 copies the result as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras una evaluación, %1 copia el resultado como texto.</translation>
     </message>
     <message>
         <source>Developed by the Tolvar project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desarrollado por el proyecto Tolvar.</translation>
     </message>
     <message>
         <source>Contact: through the Tolvar project, as its README describes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto: a través del proyecto Tolvar, como se indica en su archivo README.</translation>
     </message>
     <message>
         <source>About Tolvar</source>
         <extracomment>The title of the About message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tolvar</translation>
     </message>
 </context>
 </TS>
