@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cmath>
 #include <thread>
+#include <utility>
 
 #if QT_CONFIG(xcb)
 #include <xcb/xcb.h>
@@ -154,10 +155,16 @@ ScrollingContent::ScrollingContent(QWidget* window)
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("content"));
     area_->setWidget(content);
+    // The focus the window gets as it first comes up leaves the view where reading starts, at
+    // the top-left; from then on the view follows the focus.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && area_->widget()->isAncestorOf(now)) {
-            ShowInView(now);
+        if (now == nullptr || !area_->widget()->isAncestorOf(now)) {
+            return;
         }
+        if (std::exchange(firstFocus_, false)) {
+            return;
+        }
+        ShowInView(now);
     });
 }
 

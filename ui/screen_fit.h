@@ -51,6 +51,7 @@ class ScrollingContent : public QObject {
 
     QWidget* window_;
     QScrollArea* area_;
+    bool firstFocus_ = true;
 };
 
 // Keeps a fixed-size window on its screen: tells the room the client area has, centres the
