@@ -103,8 +103,8 @@
         <source>Consistency: %n circular triads (0 is fully consistent, %1 the most possible, and random replies make %2 on average).</source>
         <extracomment>The copied result&apos;s last line, and the tooltip of &quot;Rating by you&quot;. %n circular triads: three motivators whose replies go round in a circle (A over B, B over C, C over A).</extracomment>
         <translation>
-            <numerusform>Cohérence : %n triade circulaire (0 signifie des réponses entièrement cohérentes, %1 est le maximum possible, et des réponses au hasard en donnent %2 en moyenne).</numerusform>
-            <numerusform>Cohérence : %n triades circulaires (0 signifie des réponses entièrement cohérentes, %1 est le maximum possible, et des réponses au hasard en donnent %2 en moyenne).</numerusform>
+            <numerusform>Cohérence&#xa0;: %n triade circulaire (0 signifie des réponses entièrement cohérentes, %1 est le maximum possible, et des réponses au hasard en donnent %2 en moyenne).</numerusform>
+            <numerusform>Cohérence&#xa0;: %n triades circulaires (0 signifie des réponses entièrement cohérentes, %1 est le maximum possible, et des réponses au hasard en donnent %2 en moyenne).</numerusform>
         </translation>
     </message>
     <message>
@@ -115,7 +115,7 @@
     <message>
         <source>Marked as the most motivating: %1</source>
         <extracomment>The copied result&apos;s second line; %1 is the motivator the user marked at the start.</extracomment>
-        <translation>Choisi comme le plus motivant : %1</translation>
+        <translation>Choisi comme le plus motivant&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -186,7 +186,7 @@
     <message>
         <source>Which one of the following two, motivates you more ?</source>
         <extracomment>The question above its two sides.</extracomment>
-        <translation>Laquelle de ces deux propositions vous motive le plus ?</translation>
+        <translation>Laquelle de ces deux propositions vous motive le plus&#x202f;?</translation>
     </message>
     <message>
         <source>B]</source>
@@ -221,17 +221,17 @@
     <message>
         <source>Now reply to following  28  questions, one by one, to get some interesting information about yourself. You can quit at any time, if you don&apos;t wish to continue.</source>
         <extracomment>The message after Proceed, before the first question. Keep the number 28.</extracomment>
-        <translation>Répondez maintenant aux 28 questions suivantes, une par une, pour obtenir des informations intéressantes sur vous-même. Vous pouvez quitter à tout moment si vous ne souhaitez pas continuer.</translation>
+        <translation>Répondez maintenant aux 28&#xa0;questions suivantes, une par une, pour obtenir des informations intéressantes sur vous-même. Vous pouvez quitter à tout moment si vous ne souhaitez pas continuer.</translation>
     </message>
     <message>
         <source>Question %1: A] %2. B] %3.</source>
         <extracomment>What a screen reader says of the reply selector: the question shown, %1 its number, %2 and %3 its sides A and B.</extracomment>
-        <translation>Question %1 : A) %2. B) %3.</translation>
+        <translation>Question %1&#xa0;: A) %2. B) %3.</translation>
     </message>
     <message>
         <source>%1 Reply: %2.</source>
         <extracomment>Said by a screen reader after Next or Previous: %1 the question, as &quot;Question 2: A] ... B] ...&quot;, %2 the reply shown in the selector.</extracomment>
-        <translation>%1 Réponse : %2.</translation>
+        <translation>%1 Réponse&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 %2</source>
@@ -241,17 +241,17 @@
     <message>
         <source>%1: %2.</source>
         <extracomment>Said by a screen reader once the ratings are shown: %1 is &quot;Rating by you&quot;, %2 the ratings, joined by the separator below.</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between two ratings said by a screen reader.</extracomment>
-        <translation> ; </translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>Please reply against question number  %1.  Then move previous or next, for this program to accept your reply.</source>
         <extracomment>The first line of the message when Evaluate finds a question without a stored reply; %1 is its number.</extracomment>
-        <translation>Veuillez répondre à la question n° %1. Passez ensuite à la question précédente ou suivante pour que le programme enregistre votre réponse.</translation>
+        <translation>Veuillez répondre à la question n°&#xa0;%1. Passez ensuite à la question précédente ou suivante pour que le programme enregistre votre réponse.</translation>
     </message>
     <message>
         <source>Click on Cancel button to start again.</source>
@@ -261,7 +261,7 @@
     <message>
         <source>Here is the result ! The highest rating indicates the most dominant motivator and the lowest rating indicates the least dominant motivator for you.  Compare it with your earlier selected motivator.</source>
         <extracomment>The first paragraph of the message that comes with the ratings.</extracomment>
-        <translation>Voici le résultat ! La note la plus élevée indique votre facteur de motivation le plus dominant, et la note la plus basse, le moins dominant. Comparez ce résultat avec le facteur de motivation que vous avez choisi au début.</translation>
+        <translation>Voici le résultat&#x202f;! La note la plus élevée indique votre facteur de motivation le plus dominant, et la note la plus basse, le moins dominant. Comparez ce résultat avec le facteur de motivation que vous avez choisi au début.</translation>
     </message>
     <message>
         <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
@@ -275,7 +275,7 @@
     <message>
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
-        <translation>Détermine lequel de huit facteurs de motivation vous anime le plus, d’après vos réponses à 28 questions qui les comparent deux à deux.</translation>
+        <translation>Détermine lequel de huit facteurs de motivation vous anime le plus, d’après vos réponses à 28&#xa0;questions qui les comparent deux à deux.</translation>
     </message>
     <message>
         <source>After an evaluation, %1 copies the result as text.</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Contact: through the Tolvar project, as its README describes.</source>
-        <translation>Contact : par l’intermédiaire du projet Tolvar, comme l’indique son fichier README.</translation>
+        <translation>Contact&#xa0;: par l’intermédiaire du projet Tolvar, comme l’indique son fichier README.</translation>
     </message>
     <message>
         <source>About Tolvar</source>
