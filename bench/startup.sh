@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: The Tolvar project
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Start-up time and memory of Tolvar against a bare Qt Widgets window of the same size with one
-# label (bench/bare_window.cpp), both built with the same compiler and flags (default preset).
+# Start-up time and memory of Tolvar against a bare Qt Widgets window of Tolvar's defined size
+# (594x428) with one label (bench/bare_window.cpp), both built with the same compiler and flags
+# (default preset).
 #
 # What a user starting the program on a fresh desktop meets, as far as one machine can show it:
 # a private Xvfb at 1024x768 and 96 dpi with a black background (-br) and no window manager, a
@@ -11,8 +12,12 @@
 # take turns. Each run (bench/startup_probe.cpp) times from exec to the window's map (MapNotify on
 # the root window) and to its first paint (the first poll of a pixel near the window's top-left
 # corner that is no longer black), and reads the resident memory at the map. Shown: medians, the
-# middle half of the runs (25 % to 75 %) as the spread, and Tolvar against the label window.
-# Started as root, everything measured runs at nice -5, ahead of background builds.
+# middle half of the runs (25 % to 75 %) as the spread, and Tolvar against the label window, as
+# the ratio of the medians and, in brackets, the median and middle half of the ratios within each
+# pair of runs. The processor time the program had used by the map and by the first paint is
+# shown too: where other work shares the machine it moves far less than the times from exec, so
+# it tells a real change from noise. Started as root, everything measured runs at nice -5, ahead
+# of background builds; check the load shown before trusting the times.
 #
 #   bench/startup.sh [RUNS]      (RUNS per program, default 21)
 #
@@ -72,33 +77,44 @@ load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 measure "$tolvar" >/dev/null
 measure "$label" >/dev/null
 for _ in $(seq "$runs"); do
-    read -r tolvar_map tolvar_paint tolvar_rss < <(measure "$tolvar")
-    read -r label_map label_paint label_rss < <(measure "$label")
-    echo "$tolvar_map $tolvar_paint $tolvar_rss $label_map $label_paint $label_rss"
+    echo "$(measure "$tolvar") $(measure "$label")"
 done >"$work/runs"
 load_after=$(cut -d ' ' -f 1-3 /proc/loadavg)
 
-# quartiles COLUMN-EXPRESSION: the median and the middle half of the runs, "median q1 q3".
+# Each line of runs: Tolvar's map, paint (us), resident memory (KiB), processor time at map and
+# at paint (us), then the same five for the label window.
+# quartiles EXPRESSION: the median and the middle half of the runs of an awk expression.
 quartiles() {
     awk "{print $1}" "$work/runs" | sort -g | awk '
         { v[NR] = $1 }
         function at(p,   r, i) { r = 1 + p * (NR - 1); i = int(r); return v[i] + (r - i) * (v[i + 1] - v[i]) }
-        END { v[NR + 1] = v[NR]; print at(0.5), at(0.25), at(0.75) }'
+        END { v[NR + 1] = v[NR]; printf "%.3f %.3f %.3f\n", at(0.5), at(0.25), at(0.75) }'
+}
+# row TITLE UNIT DIVISOR COLUMN TARGET: Tolvar, the label window, and Tolvar against it, as a
+# ratio for times and as a difference for memory.
+row() {
+    local title=$1 unit=$2 divisor=$3 t=$4 l=$(($4 + 5)) target=$5 against
+    if [[ $unit == MiB ]]; then
+        against=$(quartiles "(\$$t - \$$l) / $divisor")
+    else
+        against=$(quartiles "\$$t / \$$l")
+    fi
+    echo "$title|$unit|$(quartiles "\$$t / $divisor")|$(quartiles "\$$l / $divisor")|$against|$target"
 }
 echo "runs each: $runs, alternating after one warm-up; load $load_before before, $load_after after;" \
     "${priority[*]:-normal priority}"
 {
-    echo "map $(quartiles '$1 / 1000') $(quartiles '$4 / 1000') $(quartiles '$1 / $4')"
-    echo "paint $(quartiles '$2 / 1000') $(quartiles '$5 / 1000') $(quartiles '$2 / $5')"
-    echo "rss $(quartiles '$3 / 1024') $(quartiles '$6 / 1024') $(quartiles '($3 - $6) / 1024')"
-} | awk '
-    { for (i = 2; i <= 10; ++i) f[NR, i] = $i }
-    END {
-        printf "%-20s %-24s %-24s %s\n", "median (25-75 %)", "Tolvar", "label window", "Tolvar against it"
-        printf "%-20s %6.1f ms (%.1f-%.1f)     %6.1f ms (%.1f-%.1f)     %.3f (per run %.3f, %.3f-%.3f)  target at most 1.05\n",
-               "exec to map", f[1,2], f[1,3], f[1,4], f[1,5], f[1,6], f[1,7], f[1,2] / f[1,5], f[1,8], f[1,9], f[1,10]
-        printf "%-20s %6.1f ms (%.1f-%.1f)     %6.1f ms (%.1f-%.1f)     %.3f (per run %.3f, %.3f-%.3f)  target at most 1.10\n",
-               "exec to first paint", f[2,2], f[2,3], f[2,4], f[2,5], f[2,6], f[2,7], f[2,2] / f[2,5], f[2,8], f[2,9], f[2,10]
-        printf "%-20s %6.1f MiB (%.1f-%.1f)   %6.1f MiB (%.1f-%.1f)   %+.2f MiB (per run %+.2f, %+.2f-%+.2f)  target at most +1.5\n",
-               "resident at map", f[3,2], f[3,3], f[3,4], f[3,5], f[3,6], f[3,7], f[3,2] - f[3,5], f[3,8], f[3,9], f[3,10]
+    row "exec to map" ms 1000 1 "target at most 1.05"
+    row "exec to first paint" ms 1000 2 "target at most 1.10"
+    row "resident at map" MiB 1024 3 "target at most +1.5"
+    row "processor to map" ms 1000 4 ""
+    row "processor to paint" ms 1000 5 ""
+} | awk -F '|' '
+    BEGIN { printf "%-20s %-22s %-22s %s\n", "median (25-75 %)", "Tolvar", "label window", "Tolvar against it: whole medians (per run)" }
+    {
+        split($3, t, " "); split($4, l, " "); split($5, a, " ")
+        printf "%-20s %6.1f %s (%.1f-%.1f)  %6.1f %s (%.1f-%.1f)  ", $1, t[1], $2, t[2], t[3], l[1], $2, l[2], l[3]
+        if ($2 == "MiB") printf "%+.2f MiB (%+.2f, %+.2f to %+.2f)", t[1] - l[1], a[1], a[2], a[3]
+        else printf "%.3f (%.3f, %.3f-%.3f)", t[1] / l[1], a[1], a[2], a[3]
+        printf "  %s\n", $6
     }'
