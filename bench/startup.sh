@@ -7,17 +7,19 @@
 #
 # What a user starting the program on a fresh desktop meets, as far as one machine can show it:
 # a private Xvfb at 1024x768 and 96 dpi with a black background (-br) and no window manager, a
-# private session bus, a fresh home with fresh XDG config, cache and runtime folders, LANG=C.UTF-8
-# and nothing else from the caller's environment. After one warm-up run each, the two programs
-# take turns. Each run (bench/startup_probe.cpp) times from exec to the window's map (MapNotify on
-# the root window) and to its first paint (the first poll of a pixel near the window's top-left
-# corner that is no longer black), and reads the resident memory at the map. Shown: medians, the
-# middle half of the runs (25 % to 75 %) as the spread, and Tolvar against the label window, as
-# the ratio of the medians and, in brackets, the median and middle half of the ratios within each
-# pair of runs. The processor time the program had used by the map and by the first paint is
-# shown too: where other work shares the machine it moves far less than the times from exec, so
-# it tells a real change from noise. Started as root, everything measured runs at nice -5, ahead
-# of background builds; check the load shown before trusting the times.
+# private session bus, a fresh home with fresh XDG config, cache and runtime folders (made once
+# for all runs; neither program writes to them), LANG=C.UTF-8 and nothing else from the caller's
+# environment. After one warm-up run each, the two programs take turns. Each run
+# (bench/startup_probe.cpp) times from exec to the window's map (MapNotify on the root window) and
+# to its first paint (the first poll of a pixel near the window's top-left corner that is no
+# longer black), and reads the resident memory at the map. Shown: medians, the middle half of the
+# runs (25 % to 75 %) as the spread, and Tolvar against the label window, as the ratio of the
+# medians and, in brackets, the median and middle half of the ratios within each pair of runs.
+# The processor time the program had used by the map and by the first paint is shown too: where
+# other work shares the machine it moves far less than the times from exec, so it tells a real
+# change from noise (at the paint it also holds whatever the program did before the poll saw
+# it). Started as root, everything measured runs at nice -5, ahead of background builds; check
+# the load shown before trusting the times.
 #
 #   bench/startup.sh [RUNS]      (RUNS per program, default 21)
 #
@@ -77,7 +79,8 @@ load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 measure "$tolvar" >/dev/null
 measure "$label" >/dev/null
 for _ in $(seq "$runs"); do
-    echo "$(measure "$tolvar") $(measure "$label")"
+    t=$(measure "$tolvar") && l=$(measure "$label") || { echo "a run failed" >&2; exit 1; }
+    echo "$t $l"
 done >"$work/runs"
 load_after=$(cut -d ' ' -f 1-3 /proc/loadavg)
 
