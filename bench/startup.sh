@@ -15,11 +15,11 @@
 # longer black), and reads the resident memory at the map. Shown: medians, the middle half of the
 # runs (25 % to 75 %) as the spread, and Tolvar against the label window, as the ratio of the
 # medians and, in brackets, the median and middle half of the ratios within each pair of runs.
-# The processor time the program had used by the map and by the first paint is shown too: where
-# other work shares the machine it moves far less than the times from exec, so it tells a real
-# change from noise (at the paint it also holds whatever the program did before the poll saw
-# it). Started as root, everything measured runs at nice -5, ahead of background builds; check
-# the load shown before trusting the times.
+# The processor time the program's main thread had used by the map and before the first paint
+# (at the last poll that still found black) is shown too: where other work shares the machine it
+# moves far less than the times from exec, so it tells a real change from noise. Started as root,
+# everything measured runs at nice -5, ahead of background builds; check the load shown before
+# trusting the times.
 #
 #   bench/startup.sh [RUNS]      (RUNS per program, default 21)
 #
@@ -84,8 +84,8 @@ for _ in $(seq "$runs"); do
 done >"$work/runs"
 load_after=$(cut -d ' ' -f 1-3 /proc/loadavg)
 
-# Each line of runs: Tolvar's map, paint (us), resident memory (KiB), processor time at map and
-# at paint (us), then the same five for the label window.
+# Each line of runs: Tolvar's map, paint (us), resident memory (KiB), main thread's processor
+# time at the map and before the paint (us), then the same five for the label window.
 # quartiles EXPRESSION: the median and the middle half of the runs of an awk expression.
 quartiles() {
     awk "{print $1}" "$work/runs" | sort -g | awk '
@@ -110,8 +110,8 @@ echo "runs each: $runs, alternating after one warm-up; load $load_before before,
     row "exec to map" ms 1000 1 "target at most 1.05"
     row "exec to first paint" ms 1000 2 "target at most 1.10"
     row "resident at map" MiB 1024 3 "target at most +1.5"
-    row "processor to map" ms 1000 4 ""
-    row "processor to paint" ms 1000 5 ""
+    row "processor, map" ms 1000 4 ""
+    row "processor, paint" ms 1000 5 ""
 } | awk -F '|' '
     BEGIN { printf "%-20s %-22s %-22s %s\n", "median (25-75 %)", "Tolvar", "label window", "Tolvar against it: whole medians (per run)" }
     {

@@ -4,7 +4,7 @@
 // microseconds from exec, when the window was mapped (its MapNotify, seen on the root window) and
 // when it was first painted (the first look at a pixel near its top-left corner that is no longer
 // the black of an X server started with -br), then the program's resident memory at the map in
-// KiB, then the processor time its threads had used by the map and by the first paint in
+// KiB, then the processor time its main thread had used by the map and before the first paint in
 // microseconds, which other work on a busy machine disturbs less than the times from exec; then
 // ends the program.
 //   startup_probe PROGRAM [ARGUMENTS...]
@@ -17,7 +17,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -57,18 +56,12 @@ long ResidentKib(pid_t pid) {
     return value;
 }
 
-// The time all threads of the process have run so far, from the scheduler's own accounts.
+// The processor time the program's main thread, where it builds and paints its window, has used
+// so far, from the scheduler's own accounts.
 long long ProcessorMicroseconds(pid_t pid) {
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
     long long nanoseconds = 0;
-    std::error_code error;
-    for (const auto& task :
-         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", error)) {
-        std::ifstream schedstat(task.path() / "schedstat");
-        long long running = 0;
-        if (schedstat >> running) {
-            nanoseconds += running;
-        }
-    }
+    schedstat >> nanoseconds;
     return nanoseconds / 1000;
 }
 
@@ -127,15 +120,23 @@ int main(int argc, char* argv[]) {
     const auto mapped = Clock::now() - start;
     const long rss = ResidentKib(pid);
     const long long processorAtMap = ProcessorMicroseconds(pid);
-    while (!Painted(display, window)) {
+    // Read at each look and kept from the last look that still found black: the time spent before
+    // the paint reached the screen, short of at most one look's interval, and none of the work
+    // the program does after it while this waits for its turn on a busy machine.
+    long long processorBeforePaint = processorAtMap;
+    for (;;) {
+        const long long processor = ProcessorMicroseconds(pid);
+        if (Painted(display, window)) {
+            break;
+        }
+        processorBeforePaint = processor;
         std::this_thread::sleep_for(POLL_INTERVAL);
     }
     const auto painted = Clock::now() - start;
-    const long long processorAtPaint = ProcessorMicroseconds(pid);
     kill(pid, SIGTERM);
     waitpid(pid, nullptr, 0);
     std::printf("%lld %lld %ld %lld %lld\n", Microseconds(mapped), Microseconds(painted), rss,
-                processorAtMap, processorAtPaint);
+                processorAtMap, processorBeforePaint);
     XCloseDisplay(display);
     return 0;
 }
