@@ -113,7 +113,7 @@ echo "runs each: $runs, alternating after one warm-up; load $load_before before,
     row "processor, map" ms 1000 4 ""
     row "processor, paint" ms 1000 5 ""
 } | awk -F '|' '
-    BEGIN { printf "%-20s %-22s %-22s %s\n", "median (25-75 %)", "Tolvar", "label window", "Tolvar against it: whole medians (per run)" }
+    BEGIN { printf "%-20s %-22s %-22s %s\n", "median (25-75 %)", "Tolvar", "label window", "Tolvar against it: of the medians (each pair: median, 25-75 %)" }
     {
         split($3, t, " "); split($4, l, " "); split($5, a, " ")
         printf "%-20s %6.1f %s (%.1f-%.1f)  %6.1f %s (%.1f-%.1f)  ", $1, t[1], $2, t[2], t[3], l[1], $2, l[2], l[3]
