@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_icon.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
-#include <QTimer>
 #include <QWidget>
 
 #include "icons/tolvar-16.xpm"
@@ -30,11 +30,38 @@ QIcon FullIcon() {
     return QIcon::fromTheme(APP_ID, drawn);
 }
 
+// Waits for the window's first paint. Qt paints a window only once it is exposed, and puts the
+// picture on the screen in the same step, so a call queued from the first paint runs once the
+// user already sees the window.
+class FullIconAfterFirstPaint final : public QObject {
+  public:
+    explicit FullIconAfterFirstPaint(QWidget* window) : QObject(window), window_(window) {
+        window_->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Paint) {
+            window_->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, &FullIconAfterFirstPaint::Give, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    void Give() {
+        window_->setWindowIcon(FullIcon());
+        deleteLater();
+    }
+
+    QWidget* window_;
+};
+
 }  // namespace
 
 void SetProgramIcon(QWidget* window) {
     window->setWindowIcon(DrawnIcon());
-    QTimer::singleShot(0, window, [window] { window->setWindowIcon(FullIcon()); });
+    new FullIconAfterFirstPaint(window);
 }
 
 }  // namespace tolvar::ui
