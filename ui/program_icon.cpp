@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "program_icon.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QIcon>
 #include <QPixmap>
@@ -31,18 +32,20 @@ QIcon FullIcon() {
 }
 
 // Waits for the window's first paint. Qt paints a window only once it is exposed, and puts the
-// picture on the screen in the same step, so a call queued from the first paint runs once the
-// user already sees the window.
+// picture on the screen in the same step, so a call queued from the first paint of anything in
+// the window runs once the user already sees it. The window itself may paint nothing, its
+// content covering it whole.
 class FullIconAfterFirstPaint final : public QObject {
   public:
     explicit FullIconAfterFirstPaint(QWidget* window) : QObject(window), window_(window) {
-        window_->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::Paint) {
-            window_->removeEventFilter(this);
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->window() == window_) {
+            QCoreApplication::instance()->removeEventFilter(this);
             QMetaObject::invokeMethod(this, &FullIconAfterFirstPaint::Give, Qt::QueuedConnection);
         }
         return false;

@@ -140,7 +140,7 @@ class TranslationTest : public QObject {
     // caption, and so have the message boxes' buttons and the context menu's entry.
     void accessKeysAreDistinct_data() {
         QTest::addColumn<QString>("language");
-        for (const QString& language : QStringLiteral(TOLVAR_LANGUAGES).split(u' ')) {
+        for (const QString& language : QString::fromLatin1(TOLVAR_LANGUAGES).split(u' ')) {
             QTest::newRow(qPrintable(language)) << language;
         }
     }
