@@ -147,21 +147,15 @@ QPoint FramePositionInside(QRect area, QRect frame) {
 }
 
 ScrollingContent::ScrollingContent(QWidget* window)
-    : QObject(window), window_(window), area_(new ContentArea(window)) {
-    area_->setObjectName(QStringLiteral("scrollingContent"));
-    area_->setFrameShape(QFrame::NoFrame);
-    area_->setFocusPolicy(Qt::NoFocus);
-    area_->setWidgetResizable(false);
-    auto* content = new QWidget;
-    content->setObjectName(QStringLiteral("content"));
-    area_->setWidget(content);
+    : QObject(window), window_(window), content_(new QWidget(window)) {
+    content_->setObjectName(QStringLiteral("content"));
     // The focus the window gets as it first comes up leaves the view where reading starts, at
     // the top-left; from then on the view follows the focus.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now == nullptr || !area_->widget()->isAncestorOf(now)) {
+        if (now == nullptr || !content_->isAncestorOf(now)) {
             return;
         }
-        if (std::exchange(firstFocus_, false)) {
+        if (std::exchange(firstFocus_, false) || area_ == nullptr) {
             return;
         }
         ShowInView(now);
@@ -172,7 +166,7 @@ ScrollingContent::ScrollingContent(QWidget* window)
 // a caption its first words, is what the user needs to see.
 void ScrollingContent::ShowInView(QWidget* control) {
     area_->ensureWidgetVisible(control);
-    const QRect box(control->mapTo(area_->widget(), QPoint(0, 0)), control->size());
+    const QRect box(control->mapTo(content_, QPoint(0, 0)), control->size());
     const QSize view = area_->viewport()->size();
     if (box.width() > view.width()) {
         area_->horizontalScrollBar()->setValue(
@@ -184,15 +178,30 @@ void ScrollingContent::ShowInView(QWidget* control) {
 }
 
 QWidget* ScrollingContent::Content() const {
-    return area_->widget();
+    return content_;
 }
 
+// The content stands on the window itself until the window first has to scroll it; only then
+// does it move into a scroll area, which it keeps.
 void ScrollingContent::Resize(QSize content, QSize room) {
-    area_->widget()->setFixedSize(content);
-    const int extent = area_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_);
+    content_->setFixedSize(content);
+    const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window_);
     const QSize size = room.isEmpty() ? content : ScrollingWindowSize(content, room, extent);
+    if (size != content && area_ == nullptr) {
+        area_ = new ContentArea(window_);
+        area_->setObjectName(QStringLiteral("scrollingContent"));
+        area_->setFrameShape(QFrame::NoFrame);
+        area_->setFocusPolicy(Qt::NoFocus);
+        area_->setWidgetResizable(false);
+        area_->setWidget(content_);
+        if (window_->isVisible()) {
+            area_->show();
+        }
+    }
     window_->setFixedSize(size);
-    area_->setGeometry(QRect(QPoint(0, 0), size));
+    if (area_ != nullptr) {
+        area_->setGeometry(QRect(QPoint(0, 0), size));
+    }
 }
 
 ScreenPlacement::ScreenPlacement(QWidget* window, std::function<void()> relayout)

@@ -30,10 +30,10 @@ QPoint CentredFramePosition(QRect area, QSize frame);
 // The frame's top-left moved the least so that the frame lies inside the area where it fits.
 QPoint FramePositionInside(QRect area, QRect frame);
 
-// The window's content in a scroll area without a frame that fills the window. Where the window
-// fits its screen it is exactly as large as its content and nothing scrolls; where it does not, it
-// takes the room there is and its content scrolls, and whatever takes the focus (by Tab, an arrow
-// key, an access key, the mouse, a screen reader or the program) is scrolled into view.
+// The window's content. Where the window fits its screen it is exactly as large as its content
+// and nothing scrolls; where it does not, it takes the room there is and its content scrolls, in
+// a scroll area without a frame that fills the window, and whatever takes the focus (by Tab, an
+// arrow key, a screen reader, the mouse or the program) is scrolled into view.
 class ScrollingContent : public QObject {
     Q_OBJECT
 
@@ -50,7 +50,8 @@ class ScrollingContent : public QObject {
     void ShowInView(QWidget* control);
 
     QWidget* window_;
-    QScrollArea* area_;
+    QWidget* content_;
+    QScrollArea* area_ = nullptr;  // made when the content first has to scroll
     bool firstFocus_ = true;
 };
 
