@@ -57,22 +57,31 @@ shoot() {
 start() { :; }
 
 # Every question answered "A", stored by moving on, then evaluated; the closing message is closed.
-all_a() {
-    keys alt+p Return
+# The access keys of Proceed, Next, Previous and Evaluate are those of the language shown.
+answer_all_a() {
+    keys "alt+$1" Return
     for question in $(seq 28); do
         keys Up Up
-        if ((question < 28)); then keys alt+n; else keys alt+v; fi
+        if ((question < 28)); then keys "alt+$2"; else keys "alt+$3"; fi
     done
-    keys alt+e
+    keys "alt+$4"
     sleep 0.5
     keys Return
 }
+all_a() { answer_all_a p n v e; }
+all_a_german() { answer_all_a f w z a; }
 
 server 1600x1200
 shoot docs/screenshot.png 1 start
 shoot docs/result.png 1 all_a
 shoot docs/result-dark.png 1 all_a QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark
 shoot docs/screenshot-2x.png 2 start
-# A small screen and fonts drawn at 168 dots per inch: the window keeps to the screen.
+shoot docs/result-de.png 1 all_a_german LANGUAGE=de
+shoot docs/result-hi.png 1 all_a LANGUAGE=hi
+# Large text on small screens: fonts drawn at 168 dots per inch on 1024 x 768, and everything at
+# one and a half times on 1366 x 768. The text keeps its size; the window takes the screen and its
+# content scrolls.
 server 1024x768
 shoot docs/large-font-screen.png 1 start QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=168
+server 1366x768
+shoot docs/scale-1.5-screen.png 1.5 start
