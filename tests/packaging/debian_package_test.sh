@@ -47,7 +47,7 @@ bash "$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
     { tail -n 60 "$work/build.log"; fail "the package did not build"; }
 ! grep -n 'redefined' "$work/build.log" || fail "a macro is redefined in the build"
 # Every compiler and linker command, each flag counted once; one fortify level, one -O level.
-grep -E '^/usr/bin/(c\+\+|g\+\+)' "$work/build.log" >"$work/commands" ||
+grep -oE '/usr/bin/(c|g)\+\+ .*' "$work/build.log" >"$work/commands" ||
     fail "no compiler commands in the build log"
 while read -r command; do
     twice=$(tr ' ' '\n' <<<"$command" | grep -E '^-([fWgO]|D_FORTIFY|Wl,)' |
