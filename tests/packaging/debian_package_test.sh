@@ -57,7 +57,7 @@ done <"$work/commands"
 echo "ok $(wc -l <"$work/commands") compiler commands, no flag twice"
 
 changes=$(ls "$work"/out/tolvar_*.changes)
-lintian --pedantic -I -E --no-tag-display-limit "$changes" >"$work/lintian" 2>&1 || true
+lintian --pedantic -I -E --tag-display-limit 0 "$changes" >"$work/lintian" 2>&1 || true
 cat "$work/lintian"
 ! grep -E '^[EW]: ' "$work/lintian" | grep -v ' initial-upload-closes-no-bugs' ||
     fail "lintian reports errors or warnings"
@@ -101,6 +101,12 @@ done
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/tolvar" --version | head -n 1) == \
     "tolvar $version" ]] || fail "the packaged program does not answer --version"
 # Debian 12's own start files (crt1.o and friends) carry no control-flow marks, so no program
-# linked there passes that check whatever its own flags.
-hardening-check --nocfprotection "$root/usr/bin/tolvar"
+# linked there passes that check whatever its own flags. Its libc calls with a buffer are memcpy
+# and memmove from Qt and the standard library with run-time sizes, and a read whose size the
+# compiler proves safe, so hardening-check finds no checked function and says "no" for fortify:
+# that every compile has it is checked in the build log instead.
+hardening-check --nocfprotection --nofortify "$root/usr/bin/tolvar"
+grep -E ' -c [^ ]+\.cpp' "$work/commands" >"$work/compiles"
+! grep -v -e '-D_FORTIFY_SOURCE=' "$work/compiles" || fail "compiled without fortify"
+! grep -v -e '-fstack-protector-strong' "$work/compiles" || fail "compiled without stack protector"
 echo "debian package: all checks passed"
