@@ -46,11 +46,12 @@ echo "ok version $version everywhere"
 bash "$source_dir/build.sh" package "$work/out" >"$work/build.log" 2>&1 ||
     { tail -n 60 "$work/build.log"; fail "the package did not build"; }
 ! grep -n 'redefined' "$work/build.log" || fail "a macro is redefined in the build"
-# Every compiler and linker command, each flag counted once; one fortify level, one -O level.
-grep -oE '/usr/bin/(c|g)\+\+ .*' "$work/build.log" >"$work/commands" ||
+# Every compile and link, each flag counted once; one fortify level, one -O level. (Qt's moc
+# also asks the compiler for its predefined macros, with -dM.)
+grep -oE '/usr/bin/(c|g)\+\+ .* -o .*' "$work/build.log" | grep -v ' -dM ' >"$work/commands" ||
     fail "no compiler commands in the build log"
 while read -r command; do
-    twice=$(tr ' ' '\n' <<<"$command" | grep -E '^-([fWgO]|D_FORTIFY|Wl,)' |
+    twice=$(tr ' ' '\n' <<<"$command" | { grep -E '^-([fWgO]|D_FORTIFY|Wl,)' || true; } |
         sed -E 's/^-D_FORTIFY_SOURCE=.*/-D_FORTIFY_SOURCE/; s/^-O.*/-O/' | sort | uniq -d)
     [[ -z $twice ]] || fail "given twice: $twice, in: $command"
 done <"$work/commands"
