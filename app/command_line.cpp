@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <ostream>
+#include <string>
 #include <string_view>
 
 namespace tolvar::app {
@@ -48,28 +48,26 @@ bool Contains(const std::array<std::string_view, N>& names, std::string_view nam
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-int Refuse(std::ostream& err, std::string_view problem, std::string_view argument) {
-    err << "tolvar: " << problem << " '" << argument << "'\n"
-        << "Try 'tolvar --help' for more information.\n";
-    return kUsageError;
+CommandLineAnswer Refuse(std::string_view problem, std::string_view argument) {
+    return {kUsageError,
+            {},
+            "tolvar: " + std::string(problem) + " '" + std::string(argument) + "'\n" +
+                "Try 'tolvar --help' for more information.\n"};
 }
 
 }  // namespace
 
-std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::ostream& out,
-                                     std::ostream& err) {
+std::optional<CommandLineAnswer> AnswerCommandLine(int argc, const char* const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            out << kHelp;
-            return 0;
+            return CommandLineAnswer{0, std::string(kHelp), {}};
         }
         if (argument == "--version") {
-            out << kVersion;
-            return 0;
+            return CommandLineAnswer{0, std::string(kVersion), {}};
         }
         if (argument.size() < 2 || argument.front() != '-') {
-            return Refuse(err, "unexpected argument", argument);
+            return Refuse("unexpected argument", argument);
         }
         std::string_view name = argument.substr(argument.starts_with("--") ? 2 : 1);
         const std::size_t equals = name.find('=');
@@ -81,10 +79,10 @@ std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::os
             continue;
         }
         if (!Contains(kQtOptionsWithValue, name)) {
-            return Refuse(err, "unrecognized option", argument);
+            return Refuse("unrecognized option", argument);
         }
         if (i + 1 == argc) {
-            return Refuse(err, "missing value after option", argument);
+            return Refuse("missing value after option", argument);
         }
         ++i;
     }

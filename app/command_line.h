@@ -2,15 +2,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <iosfwd>
 #include <optional>
+#include <string>
 
 namespace tolvar::app {
 
+// How the program ends when the command line alone decides it.
+struct CommandLineAnswer {
+    int status = 0;
+    std::string out;  // for standard output
+    std::string err;  // for standard error
+};
+
 // Reads the command line before any window or display is needed: answers --help and --version,
-// and refuses what neither Tolvar nor Qt knows. Returns the exit status when the program ends
-// here; nothing when it goes on to the window, whose QApplication then takes Qt's own options.
-std::optional<int> AnswerCommandLine(int argc, const char* const argv[], std::ostream& out,
-                                     std::ostream& err);
+// and refuses what neither Tolvar nor Qt knows. Nothing when the program goes on to the window,
+// whose QApplication then takes Qt's own options. (It writes nothing itself: the program does
+// not pay for the standard streams at every start.)
+std::optional<CommandLineAnswer> AnswerCommandLine(int argc, const char* const argv[]);
 
 }  // namespace tolvar::app

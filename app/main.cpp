@@ -1,15 +1,17 @@
 // SPDX-FileCopyrightText: The Tolvar project
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
-#include <iostream>
+#include <cstdio>
 
 #include "close_on_signal.h"
 #include "command_line.h"
 #include "frmForm001.h"
 
 int main(int argc, char* argv[]) {
-    if (const auto status = tolvar::app::AnswerCommandLine(argc, argv, std::cout, std::cerr)) {
-        return *status;
+    if (const auto answer = tolvar::app::AnswerCommandLine(argc, argv)) {
+        std::fputs(answer->out.c_str(), stdout);
+        std::fputs(answer->err.c_str(), stderr);
+        return answer->status;
     }
     QApplication application(argc, argv);
     // The desktop matches the window to its entry by these: the app_id on Wayland, WM_CLASS on X11.

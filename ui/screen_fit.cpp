@@ -234,7 +234,9 @@ void ScreenPlacement::PlaceAtFirstShow() {
         announcedFrame_ = AnnouncedFrameExtents(window_);
     }
 #endif
-    relayout_();
+    if (Outgrows()) {
+        relayout_();
+    }
     if (!IsWayland()) {
         Centre();
         if (Frame().isNull()) {
@@ -246,6 +248,12 @@ void ScreenPlacement::PlaceAtFirstShow() {
         relayout_();
     });
     Follow(window_->screen());
+}
+
+// The window as laid out is larger than the room its screen leaves, now that the frame is known.
+bool ScreenPlacement::Outgrows() const {
+    const QSize room = ClientRoom();
+    return window_->width() > room.width() || window_->height() > room.height();
 }
 
 void ScreenPlacement::Centre() {
@@ -264,7 +272,9 @@ void ScreenPlacement::CentreOnceFrameIsKnown() {
     connect(poll, &QTimer::timeout, this, [this, poll, waited] {
         const QWindow* handle = window_->windowHandle();
         if (handle != nullptr && !handle->frameMargins().isNull()) {
-            relayout_();
+            if (Outgrows()) {
+                relayout_();
+            }
             Centre();
         } else if (!waited.hasExpired(FRAME_WAIT_MS)) {
             return;

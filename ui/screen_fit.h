@@ -77,6 +77,7 @@ class ScreenPlacement : public QObject {
 
   private:
     QMargins Frame() const;
+    bool Outgrows() const;
     void Centre();
     void MoveFrameTo(QPoint topLeft);
     void Follow(QScreen* screen);

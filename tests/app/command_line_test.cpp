@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,11 +19,11 @@ struct Outcome {
 
 Outcome Answer(std::vector<const char*> arguments) {
     arguments.insert(arguments.begin(), "tolvar");
-    std::ostringstream out;
-    std::ostringstream err;
-    const auto status =
-        AnswerCommandLine(static_cast<int>(arguments.size()), arguments.data(), out, err);
-    return {status, out.str(), err.str()};
+    const auto answer = AnswerCommandLine(static_cast<int>(arguments.size()), arguments.data());
+    if (!answer) {
+        return {};
+    }
+    return {answer->status, answer->out, answer->err};
 }
 
 struct Case {
