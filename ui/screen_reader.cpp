@@ -38,6 +38,19 @@ class SelectorDescription : public QObject {
     const std::function<QString()> describe;
 };
 
+// Marks the reply shown as the selected entry of the selector's list, as opening the list would.
+// Quietly while the list is closed: nobody is to hear about a list that nobody sees.
+void MarkReplyInList(QComboBox* selector) {
+    QItemSelectionModel* selection = selector->view()->selectionModel();
+    QSignalBlocker quiet(selection);
+    if (selector->view()->isVisible()) {
+        quiet.unblock();
+    }
+    selection->select(selector->model()->index(selector->currentIndex(), selector->modelColumn(),
+                                               selector->rootModelIndex()),
+                      QItemSelectionModel::ClearAndSelect);
+}
+
 // Qt's own combo box object cannot be extended, so the selector's own object repeats what Qt's
 // offers (the list of entries as its one child, expanded or collapsed, the press and show-menu
 // actions) and adds two things. Its description is computed when asked. And its reply is its
@@ -72,7 +85,12 @@ class SelectorAccessible : public QAccessibleWidget, public QAccessibleTextInter
     // The selector is never editable, so its one child is the list, shown or not.
     int childCount() const override { return 1; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 ? QAccessible::queryAccessibleInterface(Selector()->view()) : nullptr;
+        if (index != 0) {
+            return nullptr;
+        }
+        // The list is made when first asked for, by its first screen reader or when it opens.
+        MarkReplyInList(Selector());
+        return QAccessible::queryAccessibleInterface(Selector()->view());
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child != nullptr && child->object() == Selector()->view() ? 0 : -1;
@@ -195,19 +213,6 @@ class RenewWhenShown : public QObject {
     }
 };
 
-// Marks the reply shown as the selected entry of the selector's list, as opening the list would.
-// Quietly while the list is closed: nobody is to hear about a list that nobody sees.
-void MarkReplyInList(QComboBox* selector) {
-    QItemSelectionModel* selection = selector->view()->selectionModel();
-    QSignalBlocker quiet(selection);
-    if (selector->view()->isVisible()) {
-        quiet.unblock();
-    }
-    selection->select(selector->model()->index(selector->currentIndex(), selector->modelColumn(),
-                                               selector->rootModelIndex()),
-                      QItemSelectionModel::ClearAndSelect);
-}
-
 }  // namespace
 
 Announcer::Announcer(QWidget* window) : QObject(window), window_(window) {
@@ -265,9 +270,13 @@ void Announcer::Say(const QString& text) {
 
 void ExposeSelector(QComboBox* selector, std::function<QString()> describe) {
     new SelectorDescription(selector, std::move(describe));
-    QObject::connect(selector, &QComboBox::currentIndexChanged, selector,
-                     [selector] { MarkReplyInList(selector); });
-    MarkReplyInList(selector);
+    // Making the list costs every start, so it is made only when first asked for; once it is
+    // there, it follows the reply.
+    QObject::connect(selector, &QComboBox::currentIndexChanged, selector, [selector] {
+        if (selector->findChild<QAbstractItemView*>() != nullptr) {
+            MarkReplyInList(selector);
+        }
+    });
     SetKind(selector, Kind::Selector);
 }
 
