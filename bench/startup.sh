@@ -21,14 +21,17 @@
 # everything measured runs at nice -5, ahead of background builds; check the load shown before
 # trusting the times.
 #
-#   bench/startup.sh [RUNS]      (RUNS per program, default 21)
+#   bench/startup.sh [RUNS [LANGUAGE]]   (RUNS per program, default 21; LANGUAGE, such as de,
+#                                          runs both programs with LANGUAGE set to it)
 #
 # Needs the build's packages (g++ cmake make qt6-base-dev librsvg2-bin) and xvfb, dbus and
 # libx11-dev (for the probe). It installs nothing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-21}
-[[ $runs =~ ^[1-9][0-9]*$ ]] || { echo "usage: bench/startup.sh [RUNS]" >&2; exit 2; }
+language=${2:-}
+[[ $runs =~ ^[1-9][0-9]*$ && $language =~ ^[a-z_A-Z]*$ ]] ||
+    { echo "usage: bench/startup.sh [RUNS [LANGUAGE]]" >&2; exit 2; }
 for tool in Xvfb:xvfb dbus-daemon:dbus cmake:cmake; do
     command -v "${tool%%:*}" >/dev/null || { echo "needs ${tool%%:*} (package ${tool#*:})" >&2; exit 1; }
 done
@@ -70,7 +73,7 @@ poll 10 test -s "$work/bus" || { echo "dbus-daemon did not start" >&2; exit 1; }
 
 mkdir -p "$work/home" "$work/config" "$work/cache" "$work/runtime"
 chmod 700 "$work/runtime"
-session=(env -i PATH="$PATH" HOME="$work/home" LANG=C.UTF-8
+session=(env -i PATH="$PATH" HOME="$work/home" LANG=C.UTF-8 ${language:+LANGUAGE=$language}
     DISPLAY=":$(head -n 1 "$work/display")" DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
     XDG_CONFIG_HOME="$work/config" XDG_CACHE_HOME="$work/cache" XDG_RUNTIME_DIR="$work/runtime")
 measure() { "${session[@]}" "${priority[@]}" "$probe" "$@"; }
