@@ -91,6 +91,23 @@ class TranslationTest : public QObject {
     }
     void cleanup() { tolvar::ui::UseLanguage({QStringLiteral("en")}); }
 
+    // The first preferred language the program has wins; English preferred first is English.
+    void languageFollowsTheDesktopsOrder_data() {
+        QTest::addColumn<QStringList>("preferred");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("German") << QStringList{"de-DE", "de"} << "de";
+        QTest::newRow("Hindi, underscore") << QStringList{"hi_IN"} << "hi";
+        QTest::newRow("unknown, then French") << QStringList{"pt-BR", "pt", "fr-FR"} << "fr";
+        QTest::newRow("English first") << QStringList{"en-GB", "de"} << "en";
+        QTest::newRow("C locale") << QStringList{"C"} << "en";
+        QTest::newRow("none") << QStringList{} << "en";
+    }
+    void languageFollowsTheDesktopsOrder() {
+        QFETCH(QStringList, preferred);
+        QFETCH(QString, chosen);
+        QCOMPARE(tolvar::ui::ChooseLanguage(preferred), chosen);
+    }
+
     // Through a whole exercise in a pseudo-language made from the sources as they are, nothing
     // shown, said, asked or copied is left in English, and every text shows whole.
     void pseudoLanguageReachesEveryText() {
