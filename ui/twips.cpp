@@ -64,7 +64,18 @@ std::optional<QSize> TextRoom(const QWidget* widget, QSize pixels) {
         if (indicator > pixels.height()) {
             return std::nullopt;
         }
-        return ButtonContents(radio, pixels, QStyle::SE_RadioButtonContents).size();
+        // What the style puts beside the caption: the marker, the spacing and the margins its
+        // focus frame needs, as the radio button's own size hint counts them.
+        QStyleOptionButton option;
+        option.initFrom(radio);
+        option.text = QStringLiteral("x");
+        constexpr int CAPTION = 1000;
+        const int beside = radio->style()
+                               ->sizeFromContents(QStyle::CT_RadioButton, &option,
+                                                  QSize(CAPTION, pixels.height()), radio)
+                               .width() -
+                           CAPTION;
+        return QSize(pixels.width() - beside, pixels.height());
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(widget)) {
         return ComboEditField(combo, pixels).size() - QSize(2 * COMBO_TEXT_INSET, 0);
@@ -73,6 +84,12 @@ std::optional<QSize> TextRoom(const QWidget* widget, QSize pixels) {
 }
 
 QSize OneLineSize(const QWidget* widget, const QString& text) {
+    if (qobject_cast<const QRadioButton*>(widget) != nullptr) {
+        // Measured as the radio button's size hint measures its caption.
+        return widget->style()
+            ->itemTextRect(widget->fontMetrics(), QRect(), Qt::TextShowMnemonic, false, text)
+            .size();
+    }
     const int flags = qobject_cast<const QAbstractButton*>(widget) != nullptr ? Qt::TextShowMnemonic
                                                                               : Qt::TextSingleLine;
     return widget->fontMetrics().size(flags, text);
@@ -109,7 +126,9 @@ double ComputeTwipsPerPixel(const std::vector<FitItem>& items) {
     std::vector<MeasuredText> texts;
     for (const FitItem& item : items) {
         const QString font = item.widget->font().key() +
-                             (qobject_cast<const QAbstractButton*>(item.widget) ? u'&' : u' ');
+                             (qobject_cast<const QRadioButton*>(item.widget)      ? u'o'
+                              : qobject_cast<const QAbstractButton*>(item.widget) ? u'&'
+                                                                                  : u' ');
         for (const QString& text : item.texts) {
             auto known = oneLineSizes.constFind(font + text);
             if (known == oneLineSizes.cend()) {
