@@ -12,6 +12,9 @@
 #   desktop_session_test.sh PROGRAM
 set -euo pipefail
 program=$1
+# Alt+Q is the English window's access key for Quit.
+unset LANGUAGE
+export LC_ALL=C.UTF-8
 app_id=org.tolvar.Tolvar
 
 needs() {

@@ -53,7 +53,8 @@ poll() {
 mkdir -m 700 "$work/runtime"
 mkdir "$work/home" "$work/orca" "$work/speechd" "$work/speechd/modules"
 export XDG_RUNTIME_DIR=$work/runtime HOME=$work/home LC_ALL=C.UTF-8
-unset WAYLAND_DISPLAY SESSION_MANAGER
+# The steps are the English window's words and access keys.
+unset WAYLAND_DISPLAY SESSION_MANAGER LANGUAGE
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 started+=($!)
