@@ -76,6 +76,7 @@ std::optional<Int16> Exercise::FirstUnreplied() const {
 }
 
 void Exercise::Evaluate() {
+    ratedReplies_ = intReply;
     intRating.Fill(0);
     for (Int16 question = 1; question <= QUESTION_COUNT; ++question) {
         const Int16 reply = intReply(question);

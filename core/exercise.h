@@ -14,6 +14,9 @@ namespace tolvar {
 // The reply code of a question that has no reply.
 inline constexpr Int16 NO_REPLY = 30;
 
+// A reply code per question: the motivator chosen, or NO_REPLY.
+using Replies = OneBasedArray<Int16, QUESTION_COUNT>;
+
 // The reply selector's entries, in the order the window adds them.
 inline constexpr Int16 SELECTOR_ENTRY_A = 0;
 inline constexpr Int16 SELECTOR_ENTRY_B = 1;
@@ -55,7 +58,8 @@ class Exercise {
     // The lowest question without a reply, or none when all 28 have one.
     std::optional<Int16> FirstUnreplied() const;
 
-    // Recounts every rating from zero over the stored replies.
+    // Recounts every rating from zero over the stored replies, and keeps those replies as the
+    // ones the ratings were counted from.
     void Evaluate();
 
     Int16 QuestionNo() const { return intQuestionNo; }
@@ -67,6 +71,9 @@ class Exercise {
     bool Replied(Int16 question) const;
     Int16 Reply(Int16 question) const;
 
+    // The replies the last Evaluate counted; a reply changed since does not change them.
+    const Replies& RatedReplies() const { return ratedReplies_; }
+
   private:
     void MoveTo(int question);
 
@@ -74,6 +81,7 @@ class Exercise {
     OneBasedArray<Int16, QUESTION_COUNT> blnReplied;
     OneBasedArray<Int16, QUESTION_COUNT> intReply;
     OneBasedArray<Int16, MOTIVATOR_COUNT> intRating;
+    Replies ratedReplies_;
 };
 
 }  // namespace tolvar

@@ -2,6 +2,205 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Comparison</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your 28 replies are the same as in the earlier result.</source>
+        <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The earlier result holds no replies, so only the ratings are compared.</source>
+        <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators agree closely.</source>
+        <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators agree in part.</source>
+        <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators hardly agree.</source>
+        <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators are largely reversed.</source>
+        <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
+        <extracomment>When no rating changed by more than one point.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (from %2 to %3)</source>
+        <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Moved most: %1.</source>
+        <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two motivators that moved most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
+        <extracomment>After the motivators that moved most.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier result copied %1.</source>
+        <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked as the most motivating, then and today: %1.</source>
+        <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Marked as the most motivating: then %1, today %2.</source>
+        <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motivator</source>
+        <extracomment>A column of the comparison: the motivator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <extracomment>A column of the comparison: the earlier rating.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with Earlier Result</source>
+        <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
+        <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>On the clipboard: %1</source>
+        <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A result copied %1, ready to compare.</source>
+        <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ratings in today&apos;s order, the highest first:</source>
+        <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
+        <extracomment>The text given as an earlier result holds none.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The text holds %1 results; give only the one to compare with.</source>
+        <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This line names no motivator that Tolvar knows: %1.</source>
+        <extracomment>%1 is the line, quoted.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result has no rating for %1.</source>
+        <extracomment>%1 is the motivator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result rates %1 twice.</source>
+        <extracomment>%1 is the motivator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result rates %1 %2, but a rating is 0 to 7.</source>
+        <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
+        <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The replies may hold only the letters A and B: %1.</source>
+        <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result holds %1 replies, but it should hold 28.</source>
+        <extracomment>%1 is how many replies the text gives.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
+        <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 then, %3 today (%4)</source>
+        <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Motivator</name>
     <message>
         <source>  My availability and closeness to family members</source>
@@ -116,6 +315,11 @@
         <source>Marked as the most motivating: %1</source>
         <extracomment>The copied result&apos;s second line; %1 is the motivator the user marked at the start.</extracomment>
         <translation>Choisi comme le plus motivant&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Replies: %1</source>
+        <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -293,6 +497,16 @@
         <source>About Tolvar</source>
         <extracomment>The title of the About message.</extracomment>
         <translation>À propos de Tolvar</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Earlier Result...</source>
+        <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
+        <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,6 +52,14 @@ QDateTime Runtime::Now() {
 
 void Runtime::SetClipboardText(const QString& text) {
     QGuiApplication::clipboard()->setText(text);
+}
+
+QString Runtime::ClipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
+
+int Runtime::Exec(QDialog& dialog) {
+    return dialog.exec();
 }
 
 QString NumberText(std::int16_t number) {

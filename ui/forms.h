@@ -8,6 +8,7 @@
 
 class QComboBox;
 class QDateTime;
+class QDialog;
 class QRadioButton;
 class QWidget;
 
@@ -51,6 +52,13 @@ class Runtime {
 
     // Puts the text on the desktop's clipboard.
     virtual void SetClipboardText(const QString& text);
+
+    // The text on the desktop's clipboard, empty when it holds none. Read only when the user
+    // asks for it: it may hold anything, a password too.
+    virtual QString ClipboardText();
+
+    // Shows the dialog modally; its result (QDialog::Accepted or Rejected).
+    virtual int Exec(QDialog& dialog);
 };
 
 // A number as its plain decimal text, without a leading space.

@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 
+#include "compare_dialog.h"
 #include "language.h"
 #include "program_icon.h"
 #include "readable_colours.h"
@@ -198,6 +199,15 @@ void frmForm001::CreateControls() {
     copyResult_->setShortcut(QKeySequence::Copy);
     copyResult_->setShortcutContext(Qt::WindowShortcut);
     addAction(copyResult_);
+    // An earlier copy is compared with the result shown: the platform's Paste key anywhere in
+    // the window, or the context menu.
+    //: The entry of the window's context menu that compares the result shown with an earlier
+    //: copied one. Keep an access key, other than that of "&Copy Result".
+    compareResult_ = new QAction(tr("Co&mpare with Earlier Result..."), this);
+    compareResult_->setObjectName(QStringLiteral("compareResult"));
+    compareResult_->setShortcut(QKeySequence::Paste);
+    compareResult_->setShortcutContext(Qt::WindowShortcut);
+    addAction(compareResult_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     // The selector would keep a context menu request to itself; the window's menu serves it too.
     cboCombo01->setContextMenuPolicy(Qt::NoContextMenu);
@@ -273,6 +283,7 @@ void frmForm001::ConnectHandlers() {
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
     connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
     connect(copyResult_, &QAction::triggered, this, &frmForm001::CopyResult);
+    connect(compareResult_, &QAction::triggered, this, &frmForm001::CompareResult);
 }
 
 // One scale for the whole window: the largest twips-per-pixel at which every text fits, in the
@@ -393,20 +404,39 @@ void frmForm001::OfferResult() {
     Label3[0]->setToolTip(shown ? ConsistencySentence(CircularTriads(RatingsShown())) : QString());
 }
 
-void frmForm001::CopyResult() {
-    if (blnShowRatings == FALSE_FLAG) {
-        return;
-    }
+Int16 frmForm001::MarkedMotivator() const {
     Int16 marked = 1;
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
         if (optButton01[static_cast<std::size_t>(motivator - 1)]->isChecked()) {
             marked = motivator;
         }
     }
+    return marked;
+}
+
+void frmForm001::CopyResult() {
+    if (blnShowRatings == FALSE_FLAG) {
+        return;
+    }
     const QString copiedAt = runtime_->Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
-    runtime_->SetClipboardText(ResultReport(copiedAt, marked, RatingsShown()));
+    runtime_->SetClipboardText(
+        ResultReport(copiedAt, MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()));
     //: Said by a screen reader after the result was copied.
     announcer_->Announce(tr("Result copied."));
+}
+
+// Offered in every phase, so that the Paste key never does nothing without a word: before the
+// ratings are shown it says what the comparison needs.
+void frmForm001::CompareResult() {
+    if (blnShowRatings == FALSE_FLAG) {
+        //: The message when the user asks to compare before the ratings are shown.
+        MsgBox(tr("A comparison follows an evaluation: reply to all 28 questions and click "
+                  "Evaluate, then compare the ratings with an earlier result."),
+               forms::MB_OK_INFORMATION);
+        return;
+    }
+    CompareWithEarlierResult(this, *runtime_,
+                             {MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()});
 }
 
 void frmForm001::ShowRatings() {

@@ -55,6 +55,7 @@ class frmForm001 : public QWidget {
     void cmdEvaluate_Click();
     void cboCombo01_Click();
     void CopyResult();
+    void CompareResult();
 
   private:
     struct Placement {
@@ -85,6 +86,7 @@ class frmForm001 : public QWidget {
     void AnnounceRatings();
     void OfferResult();
     Ratings RatingsShown() const;
+    Int16 MarkedMotivator() const;
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;
@@ -106,6 +108,7 @@ class frmForm001 : public QWidget {
     QPushButton* cmdEvaluate = nullptr;
     QComboBox* cboCombo01 = nullptr;
     QAction* copyResult_ = nullptr;
+    QAction* compareResult_ = nullptr;
     std::array<QGroupBox*, 2> Frame1{};
     std::array<QLabel*, 6> Label1{};
     std::array<QLabel*, 2> Label2{};

@@ -3,18 +3,70 @@
 #include "result_text.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTranslator>
+#include <functional>
 
 #include "language.h"
 
 namespace tolvar::ui {
+namespace {
 
-QString MotivatorName(Int16 motivator) {
-    QString caption = Translated("Motivator", OptionCaption(motivator));
+const char* const CONTEXT = "ResultReport";
+//: The copied result's first line; %1 is the date and time, as 2026-12-08T14:05.
+const char* const HEADING = QT_TRANSLATE_NOOP("ResultReport", "Tolvar result, copied %1");
+//: The copied result's second line; %1 is the motivator the user marked at the start.
+const char* const MARKED = QT_TRANSLATE_NOOP("ResultReport", "Marked as the most motivating: %1");
+//: The copied result's last line; %1 is the 28 replies in the letters A and B, in groups of
+//: four ("ABBA ABAB ..."). The letters stay A and B in every language.
+const char* const REPLIES = QT_TRANSLATE_NOOP("ResultReport", "Replies: %1");
+
+// Motivators a language has worded otherwise before: copies made then are still read.
+struct EarlierName {
+    const char* language;
+    Int16 motivator;
+    const char* name;
+};
+constexpr EarlierName EARLIER_NAMES[] = {
+    {"", 0, ""},  // none yet
+};
+
+QString WithoutLeadingSpaces(const QString& text) {
     qsizetype spaces = 0;
-    while (spaces < caption.size() && caption.at(spaces).isSpace()) {
+    while (spaces < text.size() && text.at(spaces).isSpace()) {
         ++spaces;
     }
-    return caption.mid(spaces);
+    return text.mid(spaces);
+}
+
+// A result's wording through a translation: the text in that language, or none.
+using Translate = std::function<QString(const char* context, const char* source)>;
+
+ResultWording WordingIn(const Translate& translate) {
+    ResultWording wording;
+    wording.heading = translate(CONTEXT, HEADING).toStdString();
+    wording.marked = translate(CONTEXT, MARKED).toStdString();
+    wording.replies = translate(CONTEXT, REPLIES).toStdString();
+    for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
+        for (const std::string_view source : {OptionCaption(motivator), QuestionText(motivator)}) {
+            const QString name =
+                WithoutLeadingSpaces(translate("Motivator", std::string(source).c_str()));
+            if (!name.isEmpty()) {
+                wording.names(motivator).push_back(name.toStdString());
+            }
+        }
+    }
+    return wording;
+}
+
+}  // namespace
+
+QString MotivatorName(Int16 motivator) {
+    return WithoutLeadingSpaces(Translated("Motivator", OptionCaption(motivator)));
+}
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString ConsistencySentence(int circularTriads) {
@@ -28,21 +80,46 @@ QString ConsistencySentence(int circularTriads) {
         .arg(RANDOM_CIRCULAR_TRIADS);
 }
 
-QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings) {
-    //: The copied result's first line; %1 is the date and time, as 2026-12-08T14:05.
+QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings,
+                     const Replies& replies) {
     QString report =
-        QCoreApplication::translate("ResultReport", "Tolvar result, copied %1").arg(copiedAt) +
-        QLatin1Char('\n');
-    //: The copied result's second line; %1 is the motivator the user marked at the start.
-    report += QCoreApplication::translate("ResultReport", "Marked as the most motivating: %1")
-                  .arg(MotivatorName(markedMotivator)) +
+        QCoreApplication::translate(CONTEXT, HEADING).arg(copiedAt) + QLatin1Char('\n');
+    report += QCoreApplication::translate(CONTEXT, MARKED).arg(MotivatorName(markedMotivator)) +
               QLatin1Char('\n');
     for (const Int16 motivator : RankedMotivators(ratings)) {
         report +=
             QStringLiteral("%1  %2\n").arg(ratings(motivator), 2).arg(MotivatorName(motivator));
     }
     report += ConsistencySentence(CircularTriads(ratings)) + QLatin1Char('\n');
+    report += QCoreApplication::translate(CONTEXT, REPLIES).arg(FromUtf8(ReplyLetters(replies))) +
+              QLatin1Char('\n');
     return report;
+}
+
+std::vector<ResultWording> ResultWordings() {
+    std::vector<ResultWording> wordings;
+    wordings.push_back(WordingIn([](const char* context, const char* source) {
+        return QCoreApplication::translate(context, source);
+    }));
+    wordings.push_back(
+        WordingIn([](const char*, const char* source) { return QString::fromUtf8(source); }));
+    const QDir shipped(QStringLiteral(":/i18n"));
+    for (const QString& file : shipped.entryList({QStringLiteral("tolvar_*.qm")})) {
+        QTranslator translator;
+        if (translator.load(shipped.filePath(file))) {
+            wordings.push_back(WordingIn([&translator](const char* context, const char* source) {
+                return translator.translate(context, source);
+            }));
+        }
+    }
+    ResultWording earlier;
+    for (const EarlierName& name : EARLIER_NAMES) {
+        if (earlier.names.Contains(name.motivator)) {
+            earlier.names(name.motivator).emplace_back(name.name);
+        }
+    }
+    wordings.push_back(std::move(earlier));
+    return wordings;
 }
 
 }  // namespace tolvar::ui

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
+#include "copied_result.h"
 #include "result_report.h"
 
 namespace tolvar::ui {
@@ -16,7 +18,16 @@ QString ConsistencySentence(int circularTriads);
 
 // The result as plain text with line feeds, to keep: the program and when it was copied (an ISO
 // date and time in every language), the motivator marked before the questions, the ratings from
-// the highest down, each right-aligned before its motivator, and the consistency.
-QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings);
+// the highest down, each right-aligned before its motivator, the consistency, and the replies
+// the ratings were counted from, in the letters A and B in every language.
+QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings,
+                     const Replies& replies);
+
+// Every wording a copied result may be in: the language in use, English, each language the
+// program ships, and the earlier wordings of motivators that a language has since reworded.
+// Built when asked, from the translations.
+std::vector<ResultWording> ResultWordings();
+
+QString FromUtf8(std::string_view text);
 
 }  // namespace tolvar::ui

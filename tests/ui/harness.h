@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,12 +55,18 @@ class FakeRuntime : public forms::Runtime {
     }
     void End() override { ++ends; }
     QDateTime Now() override { return now; }
+    int Exec(QDialog& dialog) override {
+        dialogs.push_back(dialog.objectName());
+        return onDialog ? onDialog(dialog) : QDialog::Rejected;
+    }
 
     std::vector<forms::MessageBoxRequest> shown;
     std::vector<QWidget*> owners;
     std::deque<int> answers;
     std::function<void(const forms::MessageBoxRequest&)> whileShown;
     std::function<int(const forms::MessageBoxRequest&)> answerer;  // replaces the queue when set
+    std::function<int(QDialog&)> onDialog;  // reads and answers a dialog; Rejected when unset
+    QStringList dialogs;                    // the object names of the dialogs shown
     int ends = 0;
     QDateTime now{QDate(2026, 12, 8), QTime(14, 5, 59)};
 };
