@@ -6,16 +6,19 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <optional>
 
+#include "language.h"
 #include "result_comparison.h"
 #include "result_text.h"
 #include "screen_reader.h"
@@ -32,8 +35,13 @@ QString Quote(const QString& text) {
     return QCoreApplication::translate("Comparison", "\u201c%1\u201d").arg(text);
 }
 
+// A change as +2 or -1; from right to left isolated as a left-to-right run, or its sign would
+// stand after it.
 QString SignedNumber(int number) {
-    return number > 0 ? QStringLiteral("+%1").arg(number) : QString::number(number);
+    const QString text = number > 0 ? QStringLiteral("+%1").arg(number) : QString::number(number);
+    return WrittenRightToLeft() || QGuiApplication::isRightToLeft()
+               ? QChar(0x2066) + text + QChar(0x2069)
+               : text;
 }
 
 // What the dialog says under the table, and what a screen reader says as it opens.
@@ -164,17 +172,21 @@ QString Title() {
     return QCoreApplication::translate("Comparison", "Compare with Earlier Result");
 }
 
-// The dialog's content scrolls where it is larger than the screen, so that large text stays
-// large; the dialog is otherwise as large as its content.
-void FitToScreen(QDialog& dialog, QScrollArea* area) {
-    const QSize content = area->widget()->sizeHint();
-    QSize wanted = dialog.sizeHint();
-    wanted.setWidth(std::max(wanted.width(), content.width() + 2 * area->frameWidth() +
-                                                 dialog.layout()->contentsMargins().left() +
-                                                 dialog.layout()->contentsMargins().right()));
-    QScreen* screen =
-        dialog.parentWidget() != nullptr ? dialog.parentWidget()->screen() : dialog.screen();
-    const QSize room = screen->availableGeometry().size() * 0.9;
+// The dialog is as large as its content, its wrapped sentences laid out at the table's width;
+// where that is larger than the screen, the content scrolls, so that large text stays large.
+void FitToScreen(QDialog& dialog, QScrollArea* area, const QWidget* buttons) {
+    QWidget* content = area->widget();
+    const int width = content->sizeHint().width();
+    const int height = content->layout()->hasHeightForWidth()
+                           ? content->layout()->heightForWidth(width)
+                           : content->sizeHint().height();
+    const QMargins margins = dialog.layout()->contentsMargins();
+    const int extent = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &dialog);
+    const QSize wanted(width + margins.left() + margins.right() + extent,
+                       height + buttons->sizeHint().height() + dialog.layout()->spacing() +
+                           margins.top() + margins.bottom());
+    const QWidget* over = dialog.parentWidget() != nullptr ? dialog.parentWidget() : &dialog;
+    const QSize room = over->screen()->availableGeometry().size() * 0.9;
     dialog.resize(wanted.boundedTo(room));
 }
 
@@ -311,7 +323,7 @@ class ComparisonDialog : public QDialog {
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(area, 1);
         layout->addWidget(buttons);
-        FitToScreen(*this, area);
+        FitToScreen(*this, area, buttons);
         table->setFocus();
         (new Announcer(this))->Announce(summary);
     }
@@ -354,6 +366,7 @@ class ComparisonDialog : public QDialog {
             ++at;
         }
         table->resizeColumnsToContents();
+        table->horizontalHeader()->setStretchLastSection(true);
         table->setCurrentCell(0, 0);
         return table;
     }

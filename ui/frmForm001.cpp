@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -305,10 +306,22 @@ void frmForm001::ApplyLayout() {
     }
     twipsPerPixel_ = ComputeTwipsPerPixel(items);
     const auto px = [this](int twips) { return TwipsToPixels(twips, twipsPerPixel_); };
+    QHash<const QWidget*, int> parentWidths = {{scrolling_->Content(), CLIENT_WIDTH}};
     for (const Placement& placement : placements_) {
-        const QRect& box = placement.twips;
-        placement.control->setGeometry(px(box.left()), px(box.top()), px(box.width()),
-                                       px(box.height()));
+        if (qobject_cast<const QGroupBox*>(placement.control) != nullptr) {
+            parentWidths.insert(placement.control, placement.twips.width());
+        }
+    }
+    // A wrapped label sets its text in the text's own direction; its start follows the window's.
+    const Qt::Alignment start =
+        Qt::AlignAbsolute | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
+    for (const Placement& placement : placements_) {
+        placement.control->setGeometry(
+            TwipsToPixels(placement.twips, parentWidths.value(placement.control->parentWidget()),
+                          twipsPerPixel_, layoutDirection()));
+        if (auto* label = qobject_cast<QLabel*>(placement.control)) {
+            label->setAlignment(start | Qt::AlignTop);
+        }
     }
     scrolling_->Resize({px(CLIENT_WIDTH), px(CLIENT_HEIGHT)}, screenPlacement_->ClientRoom());
     layingOut_ = false;
@@ -324,6 +337,7 @@ void frmForm001::changeEvent(QEvent* event) {
             break;
         case QEvent::FontChange:
         case QEvent::ApplicationFontChange:
+        case QEvent::LayoutDirectionChange:
             ApplyLayout();
             break;
         case QEvent::PaletteChange:

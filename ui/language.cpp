@@ -23,6 +23,12 @@ namespace {
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
 };
 
+// Qt lays out every window from right to left where the language's translation of this text
+// says "RTL"; every other language says "LTR".
+//: Not shown: "RTL" for a language written from right to left (Arabic), else "LTR".
+[[maybe_unused]] const char* const LAYOUT_DIRECTION =
+    QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 struct Translators {
     std::unique_ptr<QTranslator> own;
     std::unique_ptr<QTranslator> qt;
@@ -51,13 +57,23 @@ std::unique_ptr<QTranslator> Load(const QString& file, const QString& directory 
 
 QString ChooseLanguage(const QStringList& preferred) {
     for (const QString& tag : preferred) {
-        const QString language =
-            tag.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+        const QStringList parts =
+            QString(tag).replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
+        const QString language = parts.constFirst().section(QLatin1Char('.'), 0, 0).toLower();
         if (language == QLatin1String("en")) {
             break;
         }
-        if (!language.isEmpty() && QFile::exists(OwnTranslation(language))) {
-            return language;
+        // Chinese is written in simplified characters unless the tag names the traditional
+        // script or a place that writes it.
+        const bool traditional =
+            parts.contains(QLatin1String("Hant")) || parts.contains(QLatin1String("TW")) ||
+            parts.contains(QLatin1String("HK")) || parts.contains(QLatin1String("MO"));
+        const QString variant =
+            language == QLatin1String("zh") && !traditional ? QStringLiteral("zh_CN") : QString();
+        for (const QString& name : {variant, language}) {
+            if (!name.isEmpty() && QFile::exists(OwnTranslation(name))) {
+                return name;
+            }
         }
     }
     return QStringLiteral("en");
@@ -85,6 +101,10 @@ void UseDesktopLanguageOnce() {
     if (!InUse().chosen) {
         UseLanguage(QLocale::system().uiLanguages());
     }
+}
+
+bool WrittenRightToLeft() {
+    return QCoreApplication::translate("QGuiApplication", LAYOUT_DIRECTION) == QLatin1String("RTL");
 }
 
 QString Translated(const char* context, std::string_view english) {

@@ -21,6 +21,9 @@ void UseLanguage(const QStringList& preferred);
 // language is in use already.
 void UseDesktopLanguageOnce();
 
+// Whether the language in use is written from right to left.
+bool WrittenRightToLeft();
+
 // A text of the questionnaire, kept in English as its key, in the language in use.
 QString Translated(const char* context, std::string_view english);
 

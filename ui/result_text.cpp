@@ -21,14 +21,15 @@ const char* const MARKED = QT_TRANSLATE_NOOP("ResultReport", "Marked as the most
 //: four ("ABBA ABAB ..."). The letters stay A and B in every language.
 const char* const REPLIES = QT_TRANSLATE_NOOP("ResultReport", "Replies: %1");
 
-// Motivators a language has worded otherwise before: copies made then are still read.
-struct EarlierName {
-    const char* language;
-    Int16 motivator;
-    const char* name;
-};
+// Motivators each language has since worded otherwise; never removed, so that every copy made
+// before stays readable.
 constexpr EarlierName EARLIER_NAMES[] = {
-    {"", 0, ""},  // none yet
+    {"de", 1, "Für meine Familienangehörigen da sein und ihnen nahestehen"},
+    {"es", 2, "Más recompensas materiales y beneficios"},
+    {"fr", 2, "Davantage de récompenses matérielles et d’avantages"},
+    {"fr", 5, "Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société"},
+    {"hi", 2, "अधिक भौतिक पुरस्कार और लाभ"},
+    {"hi", 3, "प्रतिष्ठा, शक्ति और नेतृत्व"},
 };
 
 QString WithoutLeadingSpaces(const QString& text) {
@@ -80,20 +81,35 @@ QString ConsistencySentence(int circularTriads) {
         .arg(RANDOM_CIRCULAR_TRIADS);
 }
 
+// Where the language is written from right to left, each line starts with a right-to-left mark
+// and the date and the replies are isolated as left-to-right runs, so that a right-to-left
+// editor shows every line in order; the reader takes these marks for nothing.
 QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings,
                      const Replies& replies) {
-    QString report =
-        QCoreApplication::translate(CONTEXT, HEADING).arg(copiedAt) + QLatin1Char('\n');
-    report += QCoreApplication::translate(CONTEXT, MARKED).arg(MotivatorName(markedMotivator)) +
-              QLatin1Char('\n');
+    const bool rightToLeft = WrittenRightToLeft();
+    const auto isolated = [rightToLeft](const QString& text) {
+        return rightToLeft ? QChar(0x2066) + text + QChar(0x2069) : text;
+    };
+    QStringList lines = {
+        QCoreApplication::translate(CONTEXT, HEADING).arg(isolated(copiedAt)),
+        QCoreApplication::translate(CONTEXT, MARKED).arg(MotivatorName(markedMotivator)),
+    };
     for (const Int16 motivator : RankedMotivators(ratings)) {
-        report +=
-            QStringLiteral("%1  %2\n").arg(ratings(motivator), 2).arg(MotivatorName(motivator));
+        lines << QStringLiteral("%1  %2").arg(ratings(motivator), 2).arg(MotivatorName(motivator));
     }
-    report += ConsistencySentence(CircularTriads(ratings)) + QLatin1Char('\n');
-    report += QCoreApplication::translate(CONTEXT, REPLIES).arg(FromUtf8(ReplyLetters(replies))) +
-              QLatin1Char('\n');
+    lines << ConsistencySentence(CircularTriads(ratings))
+          << QCoreApplication::translate(CONTEXT, REPLIES)
+                 .arg(isolated(FromUtf8(ReplyLetters(replies))));
+    const QString start = rightToLeft ? QString(QChar(0x200F)) : QString();
+    QString report;
+    for (const QString& line : lines) {
+        report += start + line + QLatin1Char('\n');
+    }
     return report;
+}
+
+std::span<const EarlierName> EarlierNames() {
+    return EARLIER_NAMES;
 }
 
 std::vector<ResultWording> ResultWordings() {
@@ -114,9 +130,7 @@ std::vector<ResultWording> ResultWordings() {
     }
     ResultWording earlier;
     for (const EarlierName& name : EARLIER_NAMES) {
-        if (earlier.names.Contains(name.motivator)) {
-            earlier.names(name.motivator).emplace_back(name.name);
-        }
+        earlier.names(name.motivator).emplace_back(name.name);
     }
     wordings.push_back(std::move(earlier));
     return wordings;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <span>
 #include <vector>
 
 #include "copied_result.h"
@@ -22,6 +23,14 @@ QString ConsistencySentence(int circularTriads);
 // the ratings were counted from, in the letters A and B in every language.
 QString ResultReport(const QString& copiedAt, Int16 markedMotivator, const Ratings& ratings,
                      const Replies& replies);
+
+// A motivator's name as a language worded it before: copies made then are still read.
+struct EarlierName {
+    const char* language;
+    Int16 motivator;
+    const char* name;
+};
+std::span<const EarlierName> EarlierNames();
 
 // Every wording a copied result may be in: the language in use, English, each language the
 // program ships, and the earlier wordings of motivators that a language has since reworded.

@@ -25,6 +25,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #endif
 
 namespace tolvar::ui {
@@ -56,6 +57,24 @@ XcbReply<xcb_get_property_reply_t> Property(xcb_connection_t* connection, xcb_wi
                                             std::uint32_t length) {
     const auto cookie = xcb_get_property(connection, 0, window, property, type, 0, length);
     return {xcb_get_property_reply(connection, cookie, nullptr), &std::free};
+}
+
+// The frame's extents in device pixels turned into logical pixels that cover them whole: Qt
+// rounds them to the nearest, which at a fractional scale makes a 1 px border 0 and lets the
+// framed window stand a pixel off the screen.
+std::optional<QMargins> FrameExtents(const QWidget* window, xcb_connection_t* connection,
+                                     xcb_atom_t extents) {
+    const auto reply = Property(connection, static_cast<xcb_window_t>(window->winId()), extents,
+                                XCB_ATOM_CARDINAL, 4);
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
+        return std::nullopt;
+    }
+    std::array<std::uint32_t, 4> value{};  // left, right, top, bottom, in device pixels
+    std::memcpy(value.data(), xcb_get_property_value(reply.get()), sizeof value);
+    const auto logical = [ratio = window->devicePixelRatioF()](std::uint32_t pixels) {
+        return static_cast<int>(std::ceil(pixels / ratio - 1e-9));
+    };
+    return QMargins(logical(value[0]), logical(value[2]), logical(value[1]), logical(value[3]));
 }
 
 // Asks the window manager, before the window is mapped, for the frame it will draw around it
@@ -93,18 +112,22 @@ QMargins AnnouncedFrameExtents(QWidget* window) {
     xcb_flush(connection);
     // The window manager answers within a few milliseconds; a tenth of a second is plenty.
     for (int attempt = 0; attempt < 50; ++attempt) {
-        const auto reply = Property(connection, id, extents, XCB_ATOM_CARDINAL, 4);
-        if (reply && reply->format == 32 && xcb_get_property_value_length(reply.get()) == 16) {
-            std::array<std::uint32_t, 4> value{};  // left, right, top, bottom, in device pixels
-            std::memcpy(value.data(), xcb_get_property_value(reply.get()), sizeof value);
-            const auto logical = [ratio = window->devicePixelRatioF()](std::uint32_t pixels) {
-                return static_cast<int>(std::lround(pixels / ratio));
-            };
-            return {logical(value[0]), logical(value[2]), logical(value[1]), logical(value[3])};
+        if (const auto frame = FrameExtents(window, connection, extents)) {
+            return *frame;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return {};
+}
+
+// The frame the window manager says it draws around the window now (_NET_FRAME_EXTENTS), in
+// logical pixels; none off X11 or before it has said.
+std::optional<QMargins> CurrentFrameExtents(const QWidget* window) {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr) {
+        return std::nullopt;
+    }
+    return FrameExtents(window, x11->connection(), Atom(x11->connection(), "_NET_FRAME_EXTENTS"));
 }
 #endif
 
@@ -212,6 +235,13 @@ QMargins ScreenPlacement::Frame() const {
     if (handle == nullptr) {
         return {};
     }
+#if QT_CONFIG(xcb)
+    if (!handle->frameMargins().isNull()) {
+        if (const auto extents = CurrentFrameExtents(window_)) {
+            return *extents;
+        }
+    }
+#endif
     const QMargins frame = handle->frameMargins();
     return frame.isNull() ? announcedFrame_ : frame;
 }

@@ -120,6 +120,14 @@ int TwipsToPixels(int twips, double twipsPerPixel) {
     return static_cast<int>(std::lround(twips / twipsPerPixel));
 }
 
+QRect TwipsToPixels(QRect box, int parentWidth, double twipsPerPixel,
+                    Qt::LayoutDirection direction) {
+    const int left =
+        direction == Qt::RightToLeft ? parentWidth - box.left() - box.width() : box.left();
+    return {TwipsToPixels(left, twipsPerPixel), TwipsToPixels(box.top(), twipsPerPixel),
+            TwipsToPixels(box.width(), twipsPerPixel), TwipsToPixels(box.height(), twipsPerPixel)};
+}
+
 double ComputeTwipsPerPixel(const std::vector<FitItem>& items) {
     // Laying out a text is the costly part, and many controls share their font and texts.
     QHash<QString, QSize> oneLineSizes;

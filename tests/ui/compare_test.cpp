@@ -92,6 +92,31 @@ class CompareTest : public QObject {
         QVERIFY(passed);
     }
 
+    // A copy made before a language reworded a motivator, with the earlier name, still reads.
+    void earlierWordingsStillRead() {
+        const auto earlier = tolvar::ui::EarlierNames();
+        QVERIFY(!earlier.empty());
+        for (const tolvar::ui::EarlierName& name : earlier) {
+            tolvar::ui::UseLanguage({QString::fromLatin1(name.language)});
+            tolvar::Replies replies;
+            tolvar::Ratings ratings;
+            for (tolvar::Int16 question = 1; question <= 28; ++question) {
+                replies(question) = tolvar::PairOf(question)->sideA;
+                ++ratings(replies(question));
+            }
+            const QString present = tolvar::ui::MotivatorName(name.motivator);
+            QString copy = tolvar::ui::ResultReport(QStringLiteral("2026-01-02T03:04"),
+                                                    name.motivator, ratings, replies);
+            QVERIFY2(copy.count(present) == 2, qPrintable(copy));
+            copy.replace(present, QString::fromUtf8(name.name));
+            tolvar::ui::UseLanguage({QStringLiteral("en")});
+            const auto outcome =
+                tolvar::ReadCopiedResult(copy.toStdString(), tolvar::ui::ResultWordings());
+            QVERIFY2(std::holds_alternative<tolvar::CopiedResult>(outcome), name.name);
+            QCOMPARE(std::get<tolvar::CopiedResult>(outcome).marked, name.motivator);
+        }
+    }
+
     // Copy, start anew, answer one question otherwise, evaluate, paste: the comparison shows the
     // figures of the two runs, and a change as small as one reply is called that.
     void comparesTodayWithACopiedResult() {

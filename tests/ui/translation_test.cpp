@@ -4,10 +4,13 @@
 #include <QAction>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTableWidget>
 #include <QTranslator>
 #include <QtTest>
+#include <cstdlib>
 #include <set>
 
+#include "compare_dialog.h"
 #include "fit_check.h"
 #include "harness.h"
 #include "language.h"
@@ -23,7 +26,29 @@ namespace {
 bool EscapedTranslation(QString text) {
     text.remove(QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText));
     text.remove(QRegularExpression(QStringLiteral("\\d{4}-\\d\\d-\\d\\dT\\d\\d:\\d\\d")));
+    // The replies are written in the letters A and B in every language.
+    text.remove(QRegularExpression(QStringLiteral("([AB]{4} ){6}[AB]{4}")));
     return text.contains(QRegularExpression(QStringLiteral("[A-Za-z]")));
+}
+
+// Every text a dialog shows, with where it is.
+QStringList DialogTexts(const QDialog& dialog) {
+    QStringList texts = {QStringLiteral("title: ") + dialog.windowTitle()};
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->objectName() + QStringLiteral(": ") + label->text();
+    }
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>()) {
+        texts << QStringLiteral("button: ") + button->text();
+    }
+    if (const auto* table = dialog.findChild<QTableWidget*>()) {
+        for (int column = 0; column < table->columnCount(); ++column) {
+            texts << QStringLiteral("heading: ") + table->horizontalHeaderItem(column)->text();
+            for (int row = 0; row < table->rowCount(); ++row) {
+                texts << QStringLiteral("cell: ") + table->item(row, column)->text();
+            }
+        }
+    }
+    return texts;
 }
 
 // Every text a person sees or a screen reader hears in the window now, with where it is.
@@ -136,6 +161,20 @@ class TranslationTest : public QObject {
         QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
         h.Copy();
         texts << TextsNow(h) << QStringLiteral("copied: ") + h.Clipboard();
+        // The comparison with that copy, then a paste that is refused, and why a text is refused.
+        h.fake->onDialog = [&texts](QDialog& dialog) {
+            texts << DialogTexts(dialog);
+            return int(QDialog::Rejected);
+        };
+        QTest::keyClick(h.window.get(), Qt::Key_V, Qt::ControlModifier);
+        QGuiApplication::clipboard()->setText(QStringLiteral("no result"));
+        QTest::keyClick(h.window.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(h.fake->dialogs, (QStringList{"comparison", "pasteEarlierResult"}));
+        for (int problem = 0; problem <= int(tolvar::ReadProblem::RepliesContradictRatings);
+             ++problem) {
+            texts << QStringLiteral("refused: ") +
+                         tolvar::ui::ReadProblemText({tolvar::ReadProblem(problem), 1, 9, "x"});
+        }
         h.Click("cmdAbout");
         for (const auto& request : h.fake->shown) {
             texts << QStringLiteral("message: ") + request.text;
@@ -150,6 +189,60 @@ class TranslationTest : public QObject {
         for (const QString& text : texts) {
             QVERIFY2(!EscapedTranslation(text.section(QStringLiteral(": "), 1)),
                      qPrintable(QStringLiteral("left in English: ") + text));
+        }
+    }
+
+    // From right to left (in Arabic, whose translation turns the window around, and in English
+    // with -reverse) every control stands mirrored in its parent, the same size and height as from
+    // left to right, inside the window, and every text shows whole.
+    void rightToLeftMirrorsEveryControl_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("Arabic") << "ar";
+        QTest::newRow("English reversed") << "en";
+    }
+    void rightToLeftMirrorsEveryControl() {
+        QFETCH(QString, language);
+        tolvar::ui::UseLanguage({language});
+        if (language == QLatin1String("en")) {
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        }
+        QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+        Harness h;
+        h.Click("cmdProceed");
+        QCOMPARE(h.window->layoutDirection(), Qt::RightToLeft);
+        QString misfit = FirstMisfit(h);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+        const auto placed = [&h] {
+            QHash<QString, QRect> boxes;
+            for (QWidget* control : h.window->findChildren<QWidget*>()) {
+                const QString parent = control->parentWidget()->objectName();
+                static const QRegularExpression laidOut(
+                    QStringLiteral("^(cmd|opt|cbo|Label|Frame)"));
+                if ((parent == QLatin1String("content") || parent.startsWith(u"Frame1_")) &&
+                    laidOut.match(control->objectName()).hasMatch()) {
+                    boxes.insert(control->objectName(), control->geometry());
+                }
+            }
+            return boxes;
+        };
+        const QHash<QString, QRect> mirrored = placed();
+        QVERIFY(h.Button("cmdQuit")->x() < h.Frame(0)->x());
+        QVERIFY(h.Option(0)->isRightToLeft());
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        const QHash<QString, QRect> unmirrored = placed();
+        QGuiApplication::setLayoutDirection(Qt::LayoutDirectionAuto);
+        QCOMPARE(mirrored.size(), 34);  // every control of the layout table
+        for (auto box = mirrored.cbegin(); box != mirrored.cend(); ++box) {
+            const QRect left = unmirrored.value(box.key());
+            const int parentWidth = h.Find<QWidget>(box.key())->parentWidget()->width();
+            const QString where = box.key() + QStringLiteral(": %1 against %2 in %3")
+                                                  .arg(box->x())
+                                                  .arg(left.x())
+                                                  .arg(parentWidth);
+            QVERIFY2(std::abs(box->x() - (parentWidth - left.x() - left.width())) <= 1,
+                     qPrintable(where));
+            QVERIFY2(box->size() == left.size() && box->y() == left.y(), qPrintable(where));
+            QVERIFY2(box->x() >= 0 && box->right() < parentWidth, qPrintable(where));
         }
     }
 
@@ -191,7 +284,19 @@ class TranslationTest : public QObject {
             QVERIFY2(!key.isNull(), qPrintable(caption + QStringLiteral(": no letter key")));
             QVERIFY2(keys.insert(key).second, qPrintable(caption + QStringLiteral(": key taken")));
         }
-        QVERIFY(!keyOf(h.window->actions().constFirst()->text()).isNull());
+        // A user who answers with Alt+A or Alt+B must not end the program, start anew or
+        // evaluate by surprise.
+        for (const int ending : {0, 3, 6}) {
+            const QChar key = keyOf(window.at(ending));
+            QVERIFY2(key != u'A' && key != u'B',
+                     qPrintable(QStringLiteral("%1: \"%2\" has the key of a side, %3")
+                                    .arg(language, window.at(ending), key)));
+        }
+        std::set<QChar> menuKeys;
+        for (const QAction* action : h.window->actions()) {
+            const QChar key = keyOf(action->text());
+            QVERIFY2(!key.isNull() && menuKeys.insert(key).second, qPrintable(action->text()));
+        }
         QMessageBox box;
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         std::set<QChar> boxKeys;
