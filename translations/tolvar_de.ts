@@ -6,198 +6,198 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„%1“</translation>
     </message>
     <message numerus="yes">
         <source>%n of your 28 replies are the same as in the earlier result.</source>
         <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ihrer 28 Antworten stimmt mit dem früheren Ergebnis überein.</numerusform>
+            <numerusform>%n Ihrer 28 Antworten stimmen mit dem früheren Ergebnis überein.</numerusform>
         </translation>
     </message>
     <message>
         <source>The earlier result holds no replies, so only the ratings are compared.</source>
         <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das frühere Ergebnis enthält keine Antworten, daher werden nur die Bewertungen verglichen.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree closely.</source>
         <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Rangfolgen Ihrer Motivatoren stimmen weitgehend überein.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree in part.</source>
         <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Rangfolgen Ihrer Motivatoren stimmen teilweise überein.</translation>
     </message>
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Rangfolgen Ihrer Motivatoren stimmen kaum überein.</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
         <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die beiden Rangfolgen Ihrer Motivatoren sind weitgehend umgekehrt.</translation>
     </message>
     <message>
         <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
         <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von den 28 Motivatorpaaren stehen %1 in beiden Ergebnissen in derselben Reihenfolge, %2 in entgegengesetzter Reihenfolge, und %3 sind in einem der beiden Ergebnisse gleich bewertet (Kendalls Tau-b: %4, wobei 1 für dieselbe Reihenfolge steht, 0 für keinen Zusammenhang und -1 für die umgekehrte Reihenfolge).</translation>
     </message>
     <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Bewertung hat sich um mehr als einen Punkt verändert. Eine so kleine Änderung entsteht schon durch eine einzige geänderte Antwort (eine Bewertung steigt um eins, eine andere sinkt um eins). Messen Sie ihr also keine Bedeutung bei.</translation>
     </message>
     <message>
         <source>%1 (from %2 to %3)</source>
         <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (von %2 auf %3)</translation>
     </message>
     <message>
         <source>Moved most: %1.</source>
         <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Am stärksten verändert: %1.</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>After the motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eine Änderung um einen Punkt entsteht schon durch eine einzige geänderte Antwort (eine Bewertung steigt um eins, eine andere sinkt um eins). Messen Sie ihr also keine Bedeutung bei.</translation>
     </message>
     <message>
         <source>Earlier result copied %1.</source>
         <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Früheres Ergebnis, kopiert am %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating, then and today: %1.</source>
         <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als am stärksten motivierend gewählt, früher und heute: %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating: then %1, today %2.</source>
         <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als am stärksten motivierend gewählt: früher %1, heute %2.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the comparison: the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motivator</translation>
     </message>
     <message>
         <source>Earlier</source>
         <extracomment>A column of the comparison: the earlier rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Früher</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Compare with Earlier Result</source>
         <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit früherem Ergebnis vergleichen</translation>
     </message>
     <message>
         <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
         <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Früheres Ergebnis so &amp;einfügen oder eintippen, wie Tolvar es kopiert hat:</translation>
     </message>
     <message>
         <source>On the clipboard: %1</source>
         <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In der Zwischenablage: %1</translation>
     </message>
     <message>
         <source>A result copied %1, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein am %1 kopiertes Ergebnis liegt zum Vergleich bereit.</translation>
     </message>
     <message>
         <source>&amp;Ratings in today&apos;s order, the highest first:</source>
         <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bewertungen nach heutiger Rangfolge, die höchste zuerst:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
         <extracomment>The text given as an earlier result holds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Tolvar-Ergebnis gefunden. Fügen Sie das ganze Ergebnis ab seiner ersten Zeile so ein, wie Tolvar es kopiert hat.</translation>
     </message>
     <message>
         <source>The text holds %1 results; give only the one to compare with.</source>
         <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Text enthält %1 Ergebnisse; fügen Sie nur das ein, mit dem verglichen werden soll.</translation>
     </message>
     <message>
         <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter der ersten Zeile des Ergebnisses fehlt die Zeile, die den als am stärksten motivierend gewählten Motivator nennt.</translation>
     </message>
     <message>
         <source>This line names no motivator that Tolvar knows: %1.</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zeile nennt keinen Motivator, den Tolvar kennt: %1.</translation>
     </message>
     <message>
         <source>The result has no rating for %1.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis enthält keine Bewertung für %1.</translation>
     </message>
     <message>
         <source>The result rates %1 twice.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis bewertet %1 zweimal.</translation>
     </message>
     <message>
         <source>The result rates %1 %2, but a rating is 0 to 7.</source>
         <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis bewertet %1 mit %2, eine Bewertung reicht aber von 0 bis 7.</translation>
     </message>
     <message>
         <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
         <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Bewertungen ergeben zusammen %1, in einem Ergebnis ergeben sie aber immer 28.</translation>
     </message>
     <message>
         <source>The replies may hold only the letters A and B: %1.</source>
         <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten dürfen nur die Buchstaben A und B enthalten: %1.</translation>
     </message>
     <message>
         <source>The result holds %1 replies, but it should hold 28.</source>
         <extracomment>%1 is how many replies the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis enthält %1 statt 28 Antworten.</translation>
     </message>
     <message>
         <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
         <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aus den Antworten ergeben sich andere Bewertungen als die daneben angegebenen (%1 weicht ab): Das Ergebnis wurde nach dem Kopieren verändert.</translation>
     </message>
     <message>
         <source>%1: %2 then, %3 today (%4)</source>
         <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: früher %2, heute %3 (%4)</translation>
     </message>
     <message>
         <source>it holds no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Text.</translation>
     </message>
 </context>
 <context>
@@ -205,22 +205,22 @@
     <message>
         <source>  My availability and closeness to family members</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Für meine Familienangehörigen da sein und ihnen nahestehen</translation>
+        <translation>  Für meine Familie da sein und ihr nahestehen</translation>
     </message>
     <message>
         <source>My availability and closeness to famility members</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Für meine Familienangehörigen da sein und ihnen nahestehen</translation>
+        <translation>Für meine Familie da sein und ihr nahestehen</translation>
     </message>
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Mehr materielle Belohnungen und Vergünstigungen</translation>
+        <translation>  Mehr materielle Belohnungen und Zusatzleistungen</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Mehr materielle Belohnungen und Vergünstigungen</translation>
+        <translation>Mehr materielle Belohnungen und Zusatzleistungen</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language written from right to left (Arabic), else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -294,6 +302,11 @@
         <source>Cancel</source>
         <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -319,7 +332,7 @@
     <message>
         <source>Replies: %1</source>
         <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antworten: %1</translation>
     </message>
 </context>
 <context>
@@ -355,17 +368,17 @@
     <message>
         <source>&amp;Quit</source>
         <extracomment>A button that ends the program. Keep an access key.</extracomment>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>A&amp;bout</source>
         <extracomment>A button that shows the program&apos;s information. Keep an access key.</extracomment>
-        <translation>&amp;Über</translation>
+        <translation>Übe&amp;r</translation>
     </message>
     <message>
         <source>Select one of the following, which motivates you the most or you prefer the most, while deciding on any of your activities and then click on Proceed button..</source>
         <extracomment>The instruction above the motivators. &quot;Proceed&quot; names the Proceed button.</extracomment>
-        <translation>Wählen Sie von den folgenden Punkten den aus, der Sie am meisten motiviert oder den Sie am meisten bevorzugen, wenn Sie über Ihre Tätigkeiten entscheiden. Klicken Sie dann auf „Fortfahren“.</translation>
+        <translation>Wählen Sie von den folgenden Punkten den aus, der Sie am meisten motiviert oder den Sie allen anderen vorziehen, wenn Sie über Ihre Tätigkeiten entscheiden. Klicken Sie dann auf „Fortfahren“.</translation>
     </message>
     <message>
         <source>Rating by you</source>
@@ -375,7 +388,7 @@
     <message>
         <source>Rating of %1</source>
         <extracomment>What a screen reader says of a rating; %1 is the motivator it rates.</extracomment>
-        <translation>Bewertung für %1</translation>
+        <translation>Bewertung des Motivators %1</translation>
     </message>
     <message>
         <source>Question  No.  =</source>
@@ -410,7 +423,7 @@
     <message>
         <source>&amp;Evaluate</source>
         <extracomment>A button that counts the ratings once every question has a stored reply. Keep an access key.</extracomment>
-        <translation>&amp;Auswerten</translation>
+        <translation>A&amp;uswerten</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
@@ -483,7 +496,7 @@
     </message>
     <message>
         <source>After an evaluation, %1 copies the result as text.</source>
-        <translation>Nach einer Auswertung kopiert %1 das Ergebnis als Text.</translation>
+        <translation>Nach einer Auswertung können Sie das Ergebnis mit %1 als Text kopieren.</translation>
     </message>
     <message>
         <source>Developed by the Tolvar project.</source>
@@ -501,12 +514,12 @@
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit früherem Ergebnis &amp;vergleichen...</translation>
     </message>
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Vergleich ist erst nach einer Auswertung möglich: Beantworten Sie alle 28 Fragen und klicken Sie auf „Auswerten“. Danach können Sie die Bewertungen mit einem früheren Ergebnis vergleichen.</translation>
     </message>
 </context>
 </TS>

@@ -6,198 +6,198 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«%1»</translation>
     </message>
     <message numerus="yes">
         <source>%n of your 28 replies are the same as in the earlier result.</source>
         <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n de sus 28 respuestas coincide con la del resultado anterior.</numerusform>
+            <numerusform>%n de sus 28 respuestas coinciden con las del resultado anterior.</numerusform>
         </translation>
     </message>
     <message>
         <source>The earlier result holds no replies, so only the ratings are compared.</source>
         <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado anterior no contiene las respuestas, así que solo se comparan las valoraciones.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree closely.</source>
         <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El orden de sus motivadores se mantiene en gran medida de un resultado al otro.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree in part.</source>
         <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El orden de sus motivadores se mantiene en parte de un resultado al otro.</translation>
     </message>
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El orden de sus motivadores apenas se mantiene de un resultado al otro.</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
         <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El orden de sus motivadores se invierte en gran parte de un resultado al otro.</translation>
     </message>
     <message>
         <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
         <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De los 28 pares de motivadores: %1 en el mismo orden en los dos resultados, %2 en el orden opuesto y %3 con empate en alguno de los dos (tau-b de Kendall: %4, donde 1 es el mismo orden, 0 ninguna relación y -1 el orden inverso).</translation>
     </message>
     <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna valoración cambia más de un punto. Basta con cambiar una sola respuesta para producir un cambio así de pequeño (una valoración sube un punto y otra baja un punto), así que no saque conclusiones de ello.</translation>
     </message>
     <message>
         <source>%1 (from %2 to %3)</source>
         <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (de %2 a %3)</translation>
     </message>
     <message>
         <source>Moved most: %1.</source>
         <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con el mayor cambio: %1.</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>After the motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un cambio de un punto es tan pequeño como el que produce cambiar una sola respuesta (una valoración sube un punto y otra baja un punto), así que no saque conclusiones de él.</translation>
     </message>
     <message>
         <source>Earlier result copied %1.</source>
         <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado anterior copiado el %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating, then and today: %1.</source>
         <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionado como el que más motiva, antes y hoy: %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating: then %1, today %2.</source>
         <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionado como el que más motiva: antes %1, hoy %2.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the comparison: the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motivador</translation>
     </message>
     <message>
         <source>Earlier</source>
         <extracomment>A column of the comparison: the earlier rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoy</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Compare with Earlier Result</source>
         <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con un resultado anterior</translation>
     </message>
     <message>
         <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
         <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegue o escriba el resultado anterior tal como lo copió Tolvar:</translation>
     </message>
     <message>
         <source>On the clipboard: %1</source>
         <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En el portapapeles: %1</translation>
     </message>
     <message>
         <source>A result copied %1, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un resultado copiado el %1, listo para comparar.</translation>
     </message>
     <message>
         <source>&amp;Ratings in today&apos;s order, the highest first:</source>
         <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Valoraciones en el orden de hoy, de mayor a menor:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
         <extracomment>The text given as an earlier result holds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún resultado de Tolvar. Pegue o escriba el resultado completo tal como lo copió Tolvar, desde su primera línea.</translation>
     </message>
     <message>
         <source>The text holds %1 results; give only the one to compare with.</source>
         <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El texto contiene %1 resultados; pegue solo aquel con el que desee comparar.</translation>
     </message>
     <message>
         <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Debajo de la primera línea del resultado falta la línea que indica el motivador seleccionado como el que más motiva.</translation>
     </message>
     <message>
         <source>This line names no motivator that Tolvar knows: %1.</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta línea no nombra ningún motivador que Tolvar conozca: %1.</translation>
     </message>
     <message>
         <source>The result has no rating for %1.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado no tiene ninguna valoración para %1.</translation>
     </message>
     <message>
         <source>The result rates %1 twice.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado tiene dos valoraciones para %1.</translation>
     </message>
     <message>
         <source>The result rates %1 %2, but a rating is 0 to 7.</source>
         <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado da a %1 la valoración %2, pero una valoración va de 0 a 7.</translation>
     </message>
     <message>
         <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
         <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las valoraciones suman %1, pero en un resultado siempre suman 28.</translation>
     </message>
     <message>
         <source>The replies may hold only the letters A and B: %1.</source>
         <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las respuestas solo pueden contener las letras A y B: %1.</translation>
     </message>
     <message>
         <source>The result holds %1 replies, but it should hold 28.</source>
         <extracomment>%1 is how many replies the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El resultado contiene %1 en lugar de 28 respuestas.</translation>
     </message>
     <message>
         <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
         <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Las respuestas no corresponden a las valoraciones que las acompañan (%1 no coincide): el resultado se modificó después de copiarlo.</translation>
     </message>
     <message>
         <source>%1: %2 then, %3 today (%4)</source>
         <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: antes %2, hoy %3 (%4)</translation>
     </message>
     <message>
         <source>it holds no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay texto.</translation>
     </message>
 </context>
 <context>
@@ -215,12 +215,12 @@
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Más recompensas materiales y beneficios</translation>
+        <translation>  Más recompensas materiales y prestaciones</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Más recompensas materiales y beneficios</translation>
+        <translation>Más recompensas materiales y prestaciones</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
@@ -255,12 +255,12 @@
     <message>
         <source>  Scope for recreational activities and innovation</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Oportunidades para actividades recreativas y para la innovación</translation>
+        <translation>  Oportunidades para actividades de ocio y para la innovación</translation>
     </message>
     <message>
         <source>Scope for recreational activities and innovation</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Oportunidades para actividades recreativas y para la innovación</translation>
+        <translation>Oportunidades para actividades de ocio y para la innovación</translation>
     </message>
     <message>
         <source>  Challenges and risks of varying magnitude</source>
@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language written from right to left (Arabic), else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -295,6 +303,11 @@
         <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>ResultReport</name>
@@ -302,8 +315,8 @@
         <source>Consistency: %n circular triads (0 is fully consistent, %1 the most possible, and random replies make %2 on average).</source>
         <extracomment>The copied result&apos;s last line, and the tooltip of &quot;Rating by you&quot;. %n circular triads: three motivators whose replies go round in a circle (A over B, B over C, C over A).</extracomment>
         <translation>
-            <numerusform>Coherencia: %n tríada circular (0 significa coherencia total, %1 es el máximo posible y unas respuestas al azar dan %2 en promedio).</numerusform>
-            <numerusform>Coherencia: %n tríadas circulares (0 significa coherencia total, %1 es el máximo posible y unas respuestas al azar dan %2 en promedio).</numerusform>
+            <numerusform>Coherencia: %n tríada circular (0 significa coherencia total, %1 es el máximo posible y las respuestas al azar dan %2 en promedio).</numerusform>
+            <numerusform>Coherencia: %n tríadas circulares (0 significa coherencia total, %1 es el máximo posible y las respuestas al azar dan %2 en promedio).</numerusform>
         </translation>
     </message>
     <message>
@@ -319,7 +332,7 @@
     <message>
         <source>Replies: %1</source>
         <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas: %1</translation>
     </message>
 </context>
 <context>
@@ -479,7 +492,7 @@
     <message>
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
-        <translation>Determina cuál de ocho motivadores es el que más le impulsa, a partir de sus respuestas a 28 preguntas que los comparan de dos en dos.</translation>
+        <translation>Determina cuál de los ocho motivadores es el que más le impulsa, a partir de sus respuestas a 28 preguntas que los comparan de dos en dos.</translation>
     </message>
     <message>
         <source>After an evaluation, %1 copies the result as text.</source>
@@ -501,12 +514,12 @@
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparar con un resultado anterior...</translation>
     </message>
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La comparación se hace después de una evaluación: responda a las 28 preguntas, haga clic en Evaluar y luego compare las valoraciones con un resultado anterior.</translation>
     </message>
 </context>
 </TS>

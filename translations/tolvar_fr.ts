@@ -6,198 +6,198 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;»</translation>
     </message>
     <message numerus="yes">
         <source>%n of your 28 replies are the same as in the earlier result.</source>
         <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Réponses identiques à celles du résultat antérieur&#xa0;: %n sur 28.</numerusform>
+            <numerusform>Réponses identiques à celles du résultat antérieur&#xa0;: %n sur 28.</numerusform>
         </translation>
     </message>
     <message>
         <source>The earlier result holds no replies, so only the ratings are compared.</source>
         <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat antérieur ne contient aucune réponse, donc seules les notes sont comparées.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree closely.</source>
         <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les deux classements de vos facteurs de motivation concordent étroitement.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree in part.</source>
         <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les deux classements de vos facteurs de motivation concordent en partie.</translation>
     </message>
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les deux classements de vos facteurs de motivation concordent à peine.</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
         <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les deux classements de vos facteurs de motivation sont en grande partie inversés.</translation>
     </message>
     <message>
         <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
         <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sur les 28&#xa0;paires de facteurs de motivation, on en compte %1 dans le même ordre dans les deux résultats, %2 dans l’ordre inverse et %3 à égalité dans l’un des deux (tau-b de Kendall&#xa0;: %4, où 1 signifie le même ordre, 0 aucun lien et -1 l’ordre inverse).</translation>
     </message>
     <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucune note n’a varié de plus d’un point. Une seule réponse modifiée suffit à produire une variation aussi faible (une note monte d’un point, une autre baisse d’un point)&#x202f;; n’en tirez donc aucune conclusion.</translation>
     </message>
     <message>
         <source>%1 (from %2 to %3)</source>
         <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (de %2 à %3)</translation>
     </message>
     <message>
         <source>Moved most: %1.</source>
         <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plus forte variation&#xa0;: %1.</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>After the motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Une variation d’un point ne dépasse pas ce que produit une seule réponse modifiée (une note monte d’un point, une autre baisse d’un point)&#x202f;; n’en tirez donc aucune conclusion.</translation>
     </message>
     <message>
         <source>Earlier result copied %1.</source>
         <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat antérieur copié le %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating, then and today: %1.</source>
         <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisi comme le plus motivant, avant comme aujourd’hui&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Marked as the most motivating: then %1, today %2.</source>
         <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisi comme le plus motivant&#xa0;: avant, %1&#x202f;; aujourd’hui, %2.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the comparison: the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Facteur de motivation</translation>
     </message>
     <message>
         <source>Earlier</source>
         <extracomment>A column of the comparison: the earlier rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Variation</translation>
     </message>
     <message>
         <source>Compare with Earlier Result</source>
         <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec un résultat antérieur</translation>
     </message>
     <message>
         <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
         <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Collez ou saisissez le résultat antérieur tel que Tolvar l’a copié&#xa0;:</translation>
     </message>
     <message>
         <source>On the clipboard: %1</source>
         <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Presse-papiers&#xa0;: %1</translation>
     </message>
     <message>
         <source>A result copied %1, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat copié le %1, prêt à être comparé.</translation>
     </message>
     <message>
         <source>&amp;Ratings in today&apos;s order, the highest first:</source>
         <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notes dans l’ordre d’aujourd’hui, de la plus élevée à la plus basse&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
         <extracomment>The text given as an earlier result holds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat de Tolvar n’a été trouvé. Fournissez le résultat complet tel que Tolvar l’a copié, à partir de sa première ligne.</translation>
     </message>
     <message>
         <source>The text holds %1 results; give only the one to compare with.</source>
         <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le texte contient %1&#xa0;résultats&#x202f;; ne fournissez que celui à comparer.</translation>
     </message>
     <message>
         <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous la première ligne du résultat, il manque la ligne qui indique le facteur de motivation choisi comme le plus motivant.</translation>
     </message>
     <message>
         <source>This line names no motivator that Tolvar knows: %1.</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cette ligne n’indique aucun facteur de motivation connu de Tolvar&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The result has no rating for %1.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat ne contient aucune note pour %1.</translation>
     </message>
     <message>
         <source>The result rates %1 twice.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat contient deux notes pour %1.</translation>
     </message>
     <message>
         <source>The result rates %1 %2, but a rating is 0 to 7.</source>
         <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat attribue à %1 la note %2, alors qu’une note va de 0 à 7.</translation>
     </message>
     <message>
         <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
         <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La somme des notes est de %1, alors qu’elle doit être de 28 dans un résultat.</translation>
     </message>
     <message>
         <source>The replies may hold only the letters A and B: %1.</source>
         <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne peuvent contenir que les lettres A et B&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The result holds %1 replies, but it should hold 28.</source>
         <extracomment>%1 is how many replies the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat devrait contenir 28&#xa0;réponses, mais il en contient %1.</translation>
     </message>
     <message>
         <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
         <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses ne correspondent pas aux notes qui les accompagnent (la note de %1 diffère)&#xa0;: le résultat a été modifié après avoir été copié.</translation>
     </message>
     <message>
         <source>%1: %2 then, %3 today (%4)</source>
         <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 avant, %3 aujourd’hui (%4)</translation>
     </message>
     <message>
         <source>it holds no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun texte.</translation>
     </message>
 </context>
 <context>
@@ -215,12 +215,12 @@
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Davantage de récompenses matérielles et d’avantages</translation>
+        <translation>  Récompenses matérielles et avantages accrus</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Davantage de récompenses matérielles et d’avantages</translation>
+        <translation>Récompenses matérielles et avantages accrus</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
@@ -245,12 +245,12 @@
     <message>
         <source>  Practising and promoting ethics and other values in the society</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société</translation>
+        <translation>  Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société en général</translation>
     </message>
     <message>
         <source>Practising and promoting ethics and other values in the society</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société</translation>
+        <translation>Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société en général</translation>
     </message>
     <message>
         <source>  Scope for recreational activities and innovation</source>
@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language written from right to left (Arabic), else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -294,6 +302,11 @@
         <source>Cancel</source>
         <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -319,7 +332,7 @@
     <message>
         <source>Replies: %1</source>
         <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réponses&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -479,7 +492,7 @@
     <message>
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
-        <translation>Détermine lequel de huit facteurs de motivation vous anime le plus, d’après vos réponses à 28&#xa0;questions qui les comparent deux à deux.</translation>
+        <translation>Détermine lequel des huit facteurs de motivation vous anime le plus, d’après vos réponses à 28&#xa0;questions qui les comparent deux à deux.</translation>
     </message>
     <message>
         <source>After an evaluation, %1 copies the result as text.</source>
@@ -501,12 +514,12 @@
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;mparer avec un résultat antérieur…</translation>
     </message>
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La comparaison vient après une évaluation&#xa0;: répondez aux 28&#xa0;questions et cliquez sur le bouton Évaluer, puis comparez les notes avec un résultat antérieur.</translation>
     </message>
 </context>
 </TS>

@@ -6,198 +6,198 @@
     <message>
         <source>“%1”</source>
         <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>“%1”</translation>
     </message>
     <message numerus="yes">
         <source>%n of your 28 replies are the same as in the earlier result.</source>
         <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>आपके 28 उत्तरों में से %n उत्तर वही है जो पहले के परिणाम में था।</numerusform>
+            <numerusform>आपके 28 उत्तरों में से %n उत्तर वही हैं जो पहले के परिणाम में थे।</numerusform>
         </translation>
     </message>
     <message>
         <source>The earlier result holds no replies, so only the ratings are compared.</source>
         <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले के परिणाम में उत्तर नहीं हैं, इसलिए केवल रेटिंग की तुलना की गई है।</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree closely.</source>
         <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आपके प्रेरकों के पहले और आज के क्रम बहुत हद तक मेल खाते हैं।</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree in part.</source>
         <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आपके प्रेरकों के पहले और आज के क्रम कुछ हद तक मेल खाते हैं।</translation>
     </message>
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आपके प्रेरकों के पहले और आज के क्रम बहुत कम मेल खाते हैं।</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
         <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आपके प्रेरकों के पहले और आज के क्रम बहुत हद तक एक-दूसरे के उलटे हैं।</translation>
     </message>
     <message>
         <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
         <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प्रेरकों के 28 जोड़ों में से, दोनों परिणामों में एक ही क्रम वाले जोड़े: %1, उलटे क्रम वाले: %2, और किसी एक परिणाम में बराबरी वाले: %3 (केंडल का टाउ-बी: %4, जहाँ 1 का अर्थ है एक ही क्रम, 0 का अर्थ है कोई संबंध नहीं, और -1 का अर्थ है उलटा क्रम)।</translation>
     </message>
     <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कोई भी रेटिंग एक अंक से अधिक नहीं बदली। केवल एक उत्तर बदलने से ही इतना छोटा बदलाव हो जाता है (एक रेटिंग एक अंक बढ़ जाती है और दूसरी एक अंक घट जाती है), इसलिए इसका कोई ख़ास मतलब न निकालें।</translation>
     </message>
     <message>
         <source>%1 (from %2 to %3)</source>
         <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (पहले %2, आज %3)</translation>
     </message>
     <message>
         <source>Moved most: %1.</source>
         <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>सबसे अधिक बदलाव: %1।</translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>After the motivators that moved most.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>एक अंक का बदलाव उतना ही छोटा है जितना केवल एक उत्तर बदलने से हो जाता है (एक रेटिंग एक अंक बढ़ जाती है और दूसरी एक अंक घट जाती है), इसलिए इसका कोई ख़ास मतलब न निकालें।</translation>
     </message>
     <message>
         <source>Earlier result copied %1.</source>
         <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले के परिणाम को कॉपी करने का समय: %1।</translation>
     </message>
     <message>
         <source>Marked as the most motivating, then and today: %1.</source>
         <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>सबसे अधिक प्रेरित करने वाले के रूप में पहले भी और आज भी चुना गया: %1।</translation>
     </message>
     <message>
         <source>Marked as the most motivating: then %1, today %2.</source>
         <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>सबसे अधिक प्रेरित करने वाले के रूप में चुना गया: पहले %1, आज %2।</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the comparison: the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>प्रेरक</translation>
     </message>
     <message>
         <source>Earlier</source>
         <extracomment>A column of the comparison: the earlier rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आज</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>बदलाव</translation>
     </message>
     <message>
         <source>Compare with Earlier Result</source>
         <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले के परिणाम से तुलना</translation>
     </message>
     <message>
         <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
         <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले का परिणाम वैसे ही पेस्ट करें या टाइप करें जैसे Tolvar ने उसे कॉपी किया था (&amp;P):</translation>
     </message>
     <message>
         <source>On the clipboard: %1</source>
         <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>क्लिपबोर्ड पर: %1</translation>
     </message>
     <message>
         <source>A result copied %1, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम (कॉपी करने का समय: %1) तुलना के लिए तैयार है।</translation>
     </message>
     <message>
         <source>&amp;Ratings in today&apos;s order, the highest first:</source>
         <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>आज के क्रम में रेटिंग, सबसे अधिक रेटिंग सबसे ऊपर (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कॉपी करें (&amp;C)</translation>
     </message>
     <message>
         <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
         <extracomment>The text given as an earlier result holds none.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>कोई Tolvar परिणाम नहीं मिला। पूरा परिणाम, उसकी पहली पंक्ति से, वैसे ही दर्ज करें जैसे Tolvar ने उसे कॉपी किया था।</translation>
     </message>
     <message>
         <source>The text holds %1 results; give only the one to compare with.</source>
         <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>टेक्स्ट में %1 परिणाम हैं; केवल वही परिणाम दर्ज करें जिससे तुलना करनी है।</translation>
     </message>
     <message>
         <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम की पहली पंक्ति के बाद वह पंक्ति नहीं मिली जिसमें सबसे अधिक प्रेरित करने वाले के रूप में चुने गए प्रेरक का नाम होता है।</translation>
     </message>
     <message>
         <source>This line names no motivator that Tolvar knows: %1.</source>
         <extracomment>%1 is the line, quoted.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>इस पंक्ति में ऐसा कोई प्रेरक नहीं है जिसे Tolvar पहचानता हो: %1।</translation>
     </message>
     <message>
         <source>The result has no rating for %1.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम में %1 की रेटिंग नहीं है।</translation>
     </message>
     <message>
         <source>The result rates %1 twice.</source>
         <extracomment>%1 is the motivator.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम में %1 की रेटिंग दो बार दी गई है।</translation>
     </message>
     <message>
         <source>The result rates %1 %2, but a rating is 0 to 7.</source>
         <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम में %1 की रेटिंग %2 दी गई है, लेकिन रेटिंग 0 से 7 तक ही होती है।</translation>
     </message>
     <message>
         <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
         <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>रेटिंग का योग %1 है, लेकिन किसी भी परिणाम की सभी रेटिंग का योग 28 होता है।</translation>
     </message>
     <message>
         <source>The replies may hold only the letters A and B: %1.</source>
         <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरों में केवल A और B अक्षर हो सकते हैं: %1।</translation>
     </message>
     <message>
         <source>The result holds %1 replies, but it should hold 28.</source>
         <extracomment>%1 is how many replies the text gives.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>परिणाम में उत्तरों की संख्या %1 है, लेकिन 28 होनी चाहिए।</translation>
     </message>
     <message>
         <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
         <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>उत्तरों से वे रेटिंग नहीं बनतीं जो उनके साथ दी गई हैं (%1 की रेटिंग अलग है): परिणाम को कॉपी करने के बाद बदला गया है।</translation>
     </message>
     <message>
         <source>%1: %2 then, %3 today (%4)</source>
         <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: पहले %2, आज %3 (%4)</translation>
     </message>
     <message>
         <source>it holds no text.</source>
-        <translation type="unfinished"></translation>
+        <translation>कोई टेक्स्ट नहीं है।</translation>
     </message>
 </context>
 <context>
@@ -215,22 +215,22 @@
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  अधिक भौतिक पुरस्कार और लाभ</translation>
+        <translation>  अधिक कमाई और सुविधाएँ</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>अधिक भौतिक पुरस्कार और लाभ</translation>
+        <translation>अधिक कमाई और सुविधाएँ</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  प्रतिष्ठा, शक्ति और नेतृत्व</translation>
+        <translation>  प्रतिष्ठा, अधिकार और नेतृत्व</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>प्रतिष्ठा, शक्ति और नेतृत्व</translation>
+        <translation>प्रतिष्ठा, अधिकार और नेतृत्व</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>
@@ -255,12 +255,12 @@
     <message>
         <source>  Scope for recreational activities and innovation</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  मनोरंजन की गतिविधियों और नवाचार के अवसर</translation>
+        <translation>  फ़ुरसत की गतिविधियों और नवाचार के अवसर</translation>
     </message>
     <message>
         <source>Scope for recreational activities and innovation</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>मनोरंजन की गतिविधियों और नवाचार के अवसर</translation>
+        <translation>फ़ुरसत की गतिविधियों और नवाचार के अवसर</translation>
     </message>
     <message>
         <source>  Challenges and risks of varying magnitude</source>
@@ -284,6 +284,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language written from right to left (Arabic), else &quot;LTR&quot;.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QPlatformTheme</name>
     <message>
         <source>OK</source>
@@ -294,6 +302,11 @@
         <source>Cancel</source>
         <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
         <translation>रद्द करें</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
+        <translation>बंद करें</translation>
     </message>
 </context>
 <context>
@@ -319,7 +332,7 @@
     <message>
         <source>Replies: %1</source>
         <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>उत्तर: %1</translation>
     </message>
 </context>
 <context>
@@ -465,7 +478,7 @@
     <message>
         <source>Here is the result ! The highest rating indicates the most dominant motivator and the lowest rating indicates the least dominant motivator for you.  Compare it with your earlier selected motivator.</source>
         <extracomment>The first paragraph of the message that comes with the ratings.</extracomment>
-        <translation>यह रहा परिणाम! सबसे अधिक रेटिंग आपके लिए सबसे प्रबल प्रेरक को दर्शाती है और सबसे कम रेटिंग सबसे कम प्रबल प्रेरक को। इसकी तुलना उस प्रेरक से करें जिसे आपने पहले चुना था।</translation>
+        <translation>यह रहा परिणाम! सबसे अधिक रेटिंग उस प्रेरक को दर्शाती है जिसका आप पर सबसे अधिक प्रभाव है, और सबसे कम रेटिंग उस प्रेरक को जिसका आप पर सबसे कम प्रभाव है। इसकी तुलना उस प्रेरक से करें जिसे आपने पहले चुना था।</translation>
     </message>
     <message>
         <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
@@ -496,17 +509,17 @@
     <message>
         <source>About Tolvar</source>
         <extracomment>The title of the About message.</extracomment>
-        <translation>Tolvar के बारे में</translation>
+        <translation>Tolvar की जानकारी</translation>
     </message>
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>पहले के परिणाम से तुलना करें (&amp;M)...</translation>
     </message>
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>तुलना मूल्यांकन के बाद ही हो सकती है: सभी 28 प्रश्नों के उत्तर दें और “मूल्यांकन करें” बटन पर क्लिक करें, फिर रेटिंग की तुलना पहले के किसी परिणाम से करें।</translation>
     </message>
 </context>
 </TS>

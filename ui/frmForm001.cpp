@@ -290,7 +290,8 @@ void frmForm001::ConnectHandlers() {
 // One scale for the whole window: the largest twips-per-pixel at which every text fits, in the
 // font the desktop gives. Where the window would then outgrow its screen, its content scrolls.
 void frmForm001::ApplyLayout() {
-    if (layingOut_) {
+    // The language chosen as the window is made may turn it around before it has controls.
+    if (layingOut_ || placements_.empty()) {
         return;
     }
     layingOut_ = true;

@@ -21,6 +21,8 @@ namespace {
     QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
     //: A message box button, as Qt names it. The messages refer to it as "Cancel button".
     QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    //: The button that closes the comparison's dialog, as Qt names it.
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),
 };
 
 // Qt lays out every window from right to left where the language's translation of this text

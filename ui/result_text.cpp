@@ -25,11 +25,14 @@ const char* const REPLIES = QT_TRANSLATE_NOOP("ResultReport", "Replies: %1");
 // before stays readable.
 constexpr EarlierName EARLIER_NAMES[] = {
     {"de", 1, "Für meine Familienangehörigen da sein und ihnen nahestehen"},
+    {"de", 2, "Mehr materielle Belohnungen und Vergünstigungen"},
     {"es", 2, "Más recompensas materiales y beneficios"},
+    {"es", 6, "Oportunidades para actividades recreativas y para la innovación"},
     {"fr", 2, "Davantage de récompenses matérielles et d’avantages"},
     {"fr", 5, "Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société"},
     {"hi", 2, "अधिक भौतिक पुरस्कार और लाभ"},
     {"hi", 3, "प्रतिष्ठा, शक्ति और नेतृत्व"},
+    {"hi", 6, "मनोरंजन की गतिविधियों और नवाचार के अवसर"},
 };
 
 QString WithoutLeadingSpaces(const QString& text) {

@@ -124,8 +124,8 @@ QMargins AnnouncedFrameExtents(QWidget* window) {
 // logical pixels; none off X11 or before it has said.
 std::optional<QMargins> CurrentFrameExtents(const QWidget* window) {
     const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
-        return std::nullopt;
+    if (x11 == nullptr || x11->connection() == nullptr) {
+        return std::nullopt;  // not on X11; Qt's offscreen platform answers without a connection
     }
     return FrameExtents(window, x11->connection(), Atom(x11->connection(), "_NET_FRAME_EXTENTS"));
 }

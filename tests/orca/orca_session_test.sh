@@ -182,6 +182,14 @@ poll 3 false || true  # a second announcement would come within this time
 step "g flat review" "keys KP_Home KP_Home" "Security 7"
 step "g flat review, line above" "keys KP_Home" "Challenges and risks of varying magnitude 6"
 
+# i. The result copied, then compared with that copy: the dialog's title and its summary are
+# heard; Escape closes it.
+step "i copy" "keys ctrl+c" "Result copied."
+step "i comparison" "keys ctrl+v" "Compare with Earlier Result" \
+    "28 of your 28 replies are the same as in the earlier result." \
+    "The two orders of your motivators agree closely."
+step "i comparison closed" "keys Escape" "Tolvar"
+
 # h. Orca met nothing from the program that it could not handle.
 if grep -E "bad content|Could not process" "$work/orca-debug.txt"; then
     fail "h: Orca reported errors"

@@ -173,7 +173,7 @@ class TranslationTest : public QObject {
         for (int problem = 0; problem <= int(tolvar::ReadProblem::RepliesContradictRatings);
              ++problem) {
             texts << QStringLiteral("refused: ") +
-                         tolvar::ui::ReadProblemText({tolvar::ReadProblem(problem), 1, 9, "x"});
+                         tolvar::ui::ReadProblemText({tolvar::ReadProblem(problem), 1, 9, "9 ?"});
         }
         h.Click("cmdAbout");
         for (const auto& request : h.fake->shown) {

@@ -1,0 +1,533 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>Comparison</name>
+    <message>
+        <source>“%1”</source>
+        <extracomment>Quotes a motivator or a line of the text the user gave, in a message about it.</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of your 28 replies are the same as in the earlier result.</source>
+        <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
+        <translation>
+            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+            <numerusform>%n من إجاباتك الـ28 مطابقتان لما في النتيجة السابقة.</numerusform>
+            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The earlier result holds no replies, so only the ratings are compared.</source>
+        <extracomment>Said of a result copied by a version that did not copy the replies.</extracomment>
+        <translation>لا تتضمن النتيجة السابقة أي إجابات، لذا تقتصر المقارنة على التقييمات.</translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators agree closely.</source>
+        <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
+        <translation>يتفق ترتيبا محفزاتك في النتيجتين اتفاقًا وثيقًا.</translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators agree in part.</source>
+        <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
+        <translation>يتفق ترتيبا محفزاتك في النتيجتين جزئيًا.</translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators hardly agree.</source>
+        <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
+        <translation>لا يكاد ترتيبا محفزاتك في النتيجتين يتفقان.</translation>
+    </message>
+    <message>
+        <source>The two orders of your motivators are largely reversed.</source>
+        <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
+        <translation>ترتيبا محفزاتك في النتيجتين متعاكسان إلى حد كبير.</translation>
+    </message>
+    <message>
+        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
+        <translation>من أزواج المحفزات الـ28، %1 بالترتيب نفسه في النتيجتين، و%2 بترتيب معاكس، و%3 متساوية التقييم في إحداهما (معامل كندال تاو-ب: ‎%4، حيث 1 يعني الترتيب نفسه، و0 انعدام العلاقة، و‎-1 الترتيب المعاكس).</translation>
+    </message>
+    <message>
+        <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
+        <extracomment>When no rating changed by more than one point.</extracomment>
+        <translation>لم يتغير أي تقييم بأكثر من نقطة واحدة. وإجابة واحدة مختلفة تكفي لإحداث تغير بهذا الصغر (ارتفاع تقييم بنقطة وانخفاض آخر بنقطة)، لذا لا ينبغي أن يبنى عليه أي استنتاج.</translation>
+    </message>
+    <message>
+        <source>%1 (from %2 to %3)</source>
+        <extracomment>One motivator that moved most: %1 its name, %2 the earlier rating, %3 today&apos;s.</extracomment>
+        <translation>%1 (من %2 إلى %3)</translation>
+    </message>
+    <message>
+        <source>Moved most: %1.</source>
+        <extracomment>%1 the motivators whose ratings moved most, joined by the separator below.</extracomment>
+        <translation>الأكثر تغيرًا: %1.</translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two motivators that moved most.</extracomment>
+        <translation>؛ </translation>
+    </message>
+    <message>
+        <source>A change of one point is as small as one changed reply makes (one rating up by one, another down by one), so read nothing into it.</source>
+        <extracomment>After the motivators that moved most.</extracomment>
+        <translation>التغير بنقطة واحدة لا يزيد على ما تحدثه إجابة واحدة مختلفة (ارتفاع تقييم بنقطة وانخفاض آخر بنقطة)، لذا لا ينبغي أن يبنى عليه أي استنتاج.</translation>
+    </message>
+    <message>
+        <source>Earlier result copied %1.</source>
+        <extracomment>%1 is the date and time the earlier result was copied, as the copy wrote it.</extracomment>
+        <translation>النتيجة السابقة منسوخة في ‎%1.</translation>
+    </message>
+    <message>
+        <source>Marked as the most motivating, then and today: %1.</source>
+        <extracomment>%1 is the motivator the user marked as the most motivating in both results.</extracomment>
+        <translation>المحفز المختار على أنه الأكثر تحفيزًا، سابقًا واليوم: %1.</translation>
+    </message>
+    <message>
+        <source>Marked as the most motivating: then %1, today %2.</source>
+        <extracomment>%1 the motivator marked as the most motivating in the earlier result, %2 today.</extracomment>
+        <translation>المحفز المختار على أنه الأكثر تحفيزًا: سابقًا %1، واليوم %2.</translation>
+    </message>
+    <message>
+        <source>Motivator</source>
+        <extracomment>A column of the comparison: the motivator.</extracomment>
+        <translation>المحفز</translation>
+    </message>
+    <message>
+        <source>Earlier</source>
+        <extracomment>A column of the comparison: the earlier rating.</extracomment>
+        <translation>سابقًا</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>A column of the comparison: today&apos;s rating.</extracomment>
+        <translation>اليوم</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <extracomment>A column of the comparison: today&apos;s rating less the earlier one.</extracomment>
+        <translation>التغير</translation>
+    </message>
+    <message>
+        <source>Compare with Earlier Result</source>
+        <extracomment>The title of the comparison&apos;s dialog, and the first line of its copy.</extracomment>
+        <translation>المقارنة بنتيجة سابقة</translation>
+    </message>
+    <message>
+        <source>&amp;Paste or type the earlier result as Tolvar copied it:</source>
+        <extracomment>Above the text field of the dialog that takes an earlier result.</extracomment>
+        <translation>يرجى لصق النتيجة السابقة كما نسخها Tolvar أو كتابتها (&amp;P):</translation>
+    </message>
+    <message>
+        <source>On the clipboard: %1</source>
+        <extracomment>In the dialog that takes an earlier result: why the clipboard&apos;s text was not taken; %1 says what is wrong with it.</extracomment>
+        <translation>في الحافظة: %1</translation>
+    </message>
+    <message>
+        <source>A result copied %1, ready to compare.</source>
+        <extracomment>In the dialog that takes an earlier result, once it holds one; %1 is the date and time it was copied.</extracomment>
+        <translation>نتيجة منسوخة في ‎%1، جاهزة للمقارنة.</translation>
+    </message>
+    <message>
+        <source>&amp;Ratings in today&apos;s order, the highest first:</source>
+        <extracomment>Above the comparison&apos;s table. Keep an access key.</extracomment>
+        <translation>التقييمات مرتبة حسب نتيجة اليوم، الأعلى أولًا (&amp;R):</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>A button of the comparison&apos;s dialog that copies the comparison as text. Keep an access key.</extracomment>
+        <translation>نسخ (&amp;C)</translation>
+    </message>
+    <message>
+        <source>No Tolvar result was found. Give the whole result as Tolvar copied it, from its first line on.</source>
+        <extracomment>The text given as an earlier result holds none.</extracomment>
+        <translation>لم يعثر على أي نتيجة من Tolvar. يرجى إدخال النتيجة كاملة كما نسخها Tolvar، بدءًا من سطرها الأول.</translation>
+    </message>
+    <message>
+        <source>The text holds %1 results; give only the one to compare with.</source>
+        <extracomment>%1 is how many results the text holds (2 or more).</extracomment>
+        <translation>يحتوي النص على عدة نتائج (%1)؛ يرجى إدخال النتيجة المراد المقارنة بها وحدها.</translation>
+    </message>
+    <message>
+        <source>The line that names the motivator marked as the most motivating is missing below the result&apos;s first line.</source>
+        <translation>السطر الذي يذكر المحفز المختار على أنه الأكثر تحفيزًا غير موجود تحت السطر الأول من النتيجة.</translation>
+    </message>
+    <message>
+        <source>This line names no motivator that Tolvar knows: %1.</source>
+        <extracomment>%1 is the line, quoted.</extracomment>
+        <translation>لا يذكر هذا السطر أي محفز يعرفه Tolvar: %1.</translation>
+    </message>
+    <message>
+        <source>The result has no rating for %1.</source>
+        <extracomment>%1 is the motivator.</extracomment>
+        <translation>لا تتضمن النتيجة أي تقييم للمحفز %1.</translation>
+    </message>
+    <message>
+        <source>The result rates %1 twice.</source>
+        <extracomment>%1 is the motivator.</extracomment>
+        <translation>تتضمن النتيجة تقييمين للمحفز %1.</translation>
+    </message>
+    <message>
+        <source>The result rates %1 %2, but a rating is 0 to 7.</source>
+        <extracomment>%1 is the motivator, %2 the rating the text gives it.</extracomment>
+        <translation>تعطي النتيجة المحفز %1 التقييم ‎%2، لكن التقييم يكون من 0 إلى 7.</translation>
+    </message>
+    <message>
+        <source>The ratings add up to %1, but a result&apos;s add up to 28.</source>
+        <extracomment>%1 is the sum of the ratings the text gives.</extracomment>
+        <translation>مجموع التقييمات ‎%1، لكن مجموع تقييمات أي نتيجة هو 28.</translation>
+    </message>
+    <message>
+        <source>The replies may hold only the letters A and B: %1.</source>
+        <extracomment>%1 is the line, quoted. The letters stay A and B in every language.</extracomment>
+        <translation>لا يمكن أن تحتوي الإجابات إلا على الحرفين A وB: %1.</translation>
+    </message>
+    <message>
+        <source>The result holds %1 replies, but it should hold 28.</source>
+        <extracomment>%1 is how many replies the text gives.</extracomment>
+        <translation>عدد الإجابات في النتيجة %1، لكن ينبغي أن يكون 28.</translation>
+    </message>
+    <message>
+        <source>The replies do not give the ratings beside them (%1 differs): the result was changed after it was copied.</source>
+        <extracomment>%1 is a motivator whose rating the replies do not give.</extracomment>
+        <translation>الإجابات لا تؤدي إلى التقييمات المذكورة بجانبها (تقييم %1 مختلف): تم تعديل النتيجة بعد نسخها.</translation>
+    </message>
+    <message>
+        <source>%1: %2 then, %3 today (%4)</source>
+        <extracomment>A row of the copied comparison: %1 the motivator, %2 its earlier rating, %3 today&apos;s, %4 the change, as +2 or -1.</extracomment>
+        <translation>%1: %2 سابقًا، و%3 اليوم (‎%4)</translation>
+    </message>
+    <message>
+        <source>it holds no text.</source>
+        <translation>لا يوجد أي نص.</translation>
+    </message>
+</context>
+<context>
+    <name>Motivator</name>
+    <message>
+        <source>  My availability and closeness to family members</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  وجودي إلى جانب أفراد أسرتي وقربي منهم</translation>
+    </message>
+    <message>
+        <source>My availability and closeness to famility members</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>وجودي إلى جانب أفراد أسرتي وقربي منهم</translation>
+    </message>
+    <message>
+        <source>  More material rewards and benefits</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  مزيد من المكافآت والمزايا المادية</translation>
+    </message>
+    <message>
+        <source>More material rewards and benefits</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>مزيد من المكافآت والمزايا المادية</translation>
+    </message>
+    <message>
+        <source>  Status, power and leadership</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  المكانة والسلطة والقيادة</translation>
+    </message>
+    <message>
+        <source>Status, power and leadership</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>المكانة والسلطة والقيادة</translation>
+    </message>
+    <message>
+        <source>  Autonomy  i.e. myself being my boss</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  الاستقلالية، أي أن أكون رئيس نفسي</translation>
+    </message>
+    <message>
+        <source>Autonomy i.e. myself being my boss</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>الاستقلالية، أي أن أكون رئيس نفسي</translation>
+    </message>
+    <message>
+        <source>  Practising and promoting ethics and other values in the society</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  ممارسة الأخلاق وغيرها من القيم وتعزيزها في المجتمع</translation>
+    </message>
+    <message>
+        <source>Practising and promoting ethics and other values in the society</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>ممارسة الأخلاق وغيرها من القيم وتعزيزها في المجتمع</translation>
+    </message>
+    <message>
+        <source>  Scope for recreational activities and innovation</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  مجال للأنشطة الترويحية والابتكار</translation>
+    </message>
+    <message>
+        <source>Scope for recreational activities and innovation</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>مجال للأنشطة الترويحية والابتكار</translation>
+    </message>
+    <message>
+        <source>  Challenges and risks of varying magnitude</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  تحديات ومخاطر متفاوتة الحجم</translation>
+    </message>
+    <message>
+        <source>Challenges and risks of varying magnitude</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>تحديات ومخاطر متفاوتة الحجم</translation>
+    </message>
+    <message>
+        <source>  Security</source>
+        <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
+        <translation>  الأمان</translation>
+    </message>
+    <message>
+        <source>Security</source>
+        <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
+        <translation>الأمان</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Not shown: &quot;RTL&quot; for a language written from right to left (Arabic), else &quot;LTR&quot;.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <extracomment>A message box button, as Qt names it.</extracomment>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <extracomment>A message box button, as Qt names it. The messages refer to it as &quot;Cancel button&quot;.</extracomment>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
+        <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>ResultReport</name>
+    <message>
+        <source>Tolvar result, copied %1</source>
+        <extracomment>The copied result&apos;s first line; %1 is the date and time, as 2026-12-08T14:05.</extracomment>
+        <translation>نتيجة Tolvar، منسوخة في ‎%1</translation>
+    </message>
+    <message>
+        <source>Marked as the most motivating: %1</source>
+        <extracomment>The copied result&apos;s second line; %1 is the motivator the user marked at the start.</extracomment>
+        <translation>المحفز المختار على أنه الأكثر تحفيزًا: %1</translation>
+    </message>
+    <message>
+        <source>Replies: %1</source>
+        <extracomment>The copied result&apos;s last line; %1 is the 28 replies in the letters A and B, in groups of four (&quot;ABBA ABAB ...&quot;). The letters stay A and B in every language.</extracomment>
+        <translation>الإجابات: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Consistency: %n circular triads (0 is fully consistent, %1 the most possible, and random replies make %2 on average).</source>
+        <extracomment>The copied result&apos;s last line, and the tooltip of &quot;Rating by you&quot;. %n circular triads: three motivators whose replies go round in a circle (A over B, B over C, C over A).</extracomment>
+        <translation>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+            <numerusform>الاتساق: عدد الثلاثيات الدائرية %n (القيمة 0 تعني اتساقًا تامًا، و%1 أقصى قيمة ممكنة، والإجابات العشوائية تعطي %2 في المتوسط).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Selector</name>
+    <message>
+        <source>A</source>
+        <extracomment>The reply selector&apos;s entry for side A of the question (&quot;A]&quot;).</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <extracomment>The reply selector&apos;s entry for side B of the question (&quot;B]&quot;).</extracomment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Please select here</source>
+        <extracomment>The reply selector&apos;s entry while a question has no reply.</extracomment>
+        <translation>يرجى الاختيار هنا</translation>
+    </message>
+</context>
+<context>
+    <name>tolvar::ui::frmForm001</name>
+    <message>
+        <source>&amp;Proceed</source>
+        <extracomment>A button; its caption changes to &quot;&amp;Start New&quot; once the questions start. Keep an access key.</extracomment>
+        <translation>متابعة (&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Start New</source>
+        <extracomment>The Proceed button&apos;s caption once the questions have started. Keep an access key.</extracomment>
+        <translation>بدء جديد (&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <extracomment>A button that ends the program. Keep an access key.</extracomment>
+        <translation>خروج (&amp;Q)</translation>
+    </message>
+    <message>
+        <source>A&amp;bout</source>
+        <extracomment>A button that shows the program&apos;s information. Keep an access key.</extracomment>
+        <translation>حول (&amp;B)</translation>
+    </message>
+    <message>
+        <source>Select one of the following, which motivates you the most or you prefer the most, while deciding on any of your activities and then click on Proceed button..</source>
+        <extracomment>The instruction above the motivators. &quot;Proceed&quot; names the Proceed button.</extracomment>
+        <translation>يرجى اختيار ما يحفزك أكثر من غيره من بين الخيارات التالية، أو ما هو مفضل لديك أكثر من غيره، عند اتخاذ القرار بشأن أي من أنشطتك، ثم النقر على زر «متابعة».</translation>
+    </message>
+    <message>
+        <source>Rating by you</source>
+        <extracomment>The heading above the eight ratings, beside the motivators.</extracomment>
+        <translation>تقييمك</translation>
+    </message>
+    <message>
+        <source>Rating of %1</source>
+        <extracomment>What a screen reader says of a rating; %1 is the motivator it rates.</extracomment>
+        <translation>تقييم %1</translation>
+    </message>
+    <message>
+        <source>Question  No.  =</source>
+        <extracomment>Stands before the number of the question shown, 1 to 28.</extracomment>
+        <translation>السؤال رقم</translation>
+    </message>
+    <message>
+        <source>A]</source>
+        <extracomment>Marks side A of the question; the selector&apos;s entry &quot;A&quot; picks it.</extracomment>
+        <translation>A]</translation>
+    </message>
+    <message>
+        <source>Which one of the following two, motivates you more ?</source>
+        <extracomment>The question above its two sides.</extracomment>
+        <translation>أي الأمرين التاليين يحفزك أكثر؟</translation>
+    </message>
+    <message>
+        <source>B]</source>
+        <extracomment>Marks side B of the question; the selector&apos;s entry &quot;B&quot; picks it.</extracomment>
+        <translation>B]</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <extracomment>A button that stores the reply and shows the question before. Keep an access key.</extracomment>
+        <translation>السابق (&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <extracomment>A button that stores the reply and shows the next question. Keep an access key.</extracomment>
+        <translation>التالي (&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Evaluate</source>
+        <extracomment>A button that counts the ratings once every question has a stored reply. Keep an access key.</extracomment>
+        <translation>تقييم (&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <extracomment>The entry of the window&apos;s context menu that copies the result as text. Keep an access key.</extracomment>
+        <translation>نسخ النتيجة (&amp;C)</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Earlier Result...</source>
+        <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
+        <translation>مقارنة بنتيجة سابقة... (&amp;M)</translation>
+    </message>
+    <message>
+        <source>Result copied.</source>
+        <extracomment>Said by a screen reader after the result was copied.</extracomment>
+        <translation>تم نسخ النتيجة.</translation>
+    </message>
+    <message>
+        <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
+        <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
+        <translation>تأتي المقارنة بعد التقييم: يرجى الإجابة عن الأسئلة الـ28 كلها والنقر على «تقييم»، ثم مقارنة التقييمات بنتيجة سابقة.</translation>
+    </message>
+    <message>
+        <source>Now reply to following  28  questions, one by one, to get some interesting information about yourself. You can quit at any time, if you don&apos;t wish to continue.</source>
+        <extracomment>The message after Proceed, before the first question. Keep the number 28.</extracomment>
+        <translation>يرجى الآن الإجابة عن الأسئلة الـ28 التالية، واحدًا تلو الآخر، للحصول على بعض المعلومات المثيرة للاهتمام عن نفسك. ويمكنك التوقف في أي وقت إذا لم تعد لديك رغبة في المتابعة.</translation>
+    </message>
+    <message>
+        <source>Question %1: A] %2. B] %3.</source>
+        <extracomment>What a screen reader says of the reply selector: the question shown, %1 its number, %2 and %3 its sides A and B.</extracomment>
+        <translation>السؤال %1: A] %2. B] %3.</translation>
+    </message>
+    <message>
+        <source>%1 Reply: %2.</source>
+        <extracomment>Said by a screen reader after Next or Previous: %1 the question, as &quot;Question 2: A] ... B] ...&quot;, %2 the reply shown in the selector.</extracomment>
+        <translation>%1 الإجابة: %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>One rating as a screen reader says it: %1 the motivator, %2 its rating.</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <extracomment>Said by a screen reader once the ratings are shown: %1 is &quot;Rating by you&quot;, %2 the ratings, joined by the separator below.</extracomment>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between two ratings said by a screen reader.</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>Please reply against question number  %1.  Then move previous or next, for this program to accept your reply.</source>
+        <extracomment>The first line of the message when Evaluate finds a question without a stored reply; %1 is its number.</extracomment>
+        <translation>يرجى الإجابة عن السؤال رقم %1، ثم الانتقال إلى سؤال آخر بالنقر على «السابق» أو «التالي»، ليقبل البرنامج إجابتك.</translation>
+    </message>
+    <message>
+        <source>Click on Cancel button to start again.</source>
+        <extracomment>The second line of that message. &quot;Cancel&quot; names the button.</extracomment>
+        <translation>يرجى النقر على زر الإلغاء للبدء من جديد.</translation>
+    </message>
+    <message>
+        <source>Here is the result ! The highest rating indicates the most dominant motivator and the lowest rating indicates the least dominant motivator for you.  Compare it with your earlier selected motivator.</source>
+        <extracomment>The first paragraph of the message that comes with the ratings.</extracomment>
+        <translation>إليك النتيجة! يدل أعلى تقييم على المحفز الأكثر تأثيرًا فيك، ويدل أدنى تقييم على المحفز الأقل تأثيرًا فيك. يرجى مقارنة النتيجة بالمحفز الذي اخترته سابقًا.</translation>
+    </message>
+    <message>
+        <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
+        <translation>يمكنك إجراء هذا التمرين في أوقات مختلفة وأيام مختلفة، للتحقق من ثبات محفزاتك أو تغيرها.</translation>
+    </message>
+    <message>
+        <source>Tolvar %1</source>
+        <extracomment>The About message&apos;s first line: the program&apos;s name and %1 its version.</extracomment>
+        <translation>‏Tolvar %1</translation>
+    </message>
+    <message>
+        <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
+        <extracomment>The About message&apos;s description of the program.</extracomment>
+        <translation>يحدد أي المحفزات الثمانية يحفزك أكثر من غيره، انطلاقًا من إجاباتك عن 28 سؤالًا يقارن كل منها بين محفزين.</translation>
+    </message>
+    <message>
+        <source>After an evaluation, %1 copies the result as text.</source>
+        <translation>بعد التقييم، يؤدي الضغط على %1 إلى نسخ النتيجة بصيغة نصية.</translation>
+    </message>
+    <message>
+        <source>Developed by the Tolvar project.</source>
+        <translation>من تطوير مشروع Tolvar.</translation>
+    </message>
+    <message>
+        <source>Contact: through the Tolvar project, as its README describes.</source>
+        <translation>للتواصل: عبر مشروع Tolvar، كما يوضح ملف README الخاص به.</translation>
+    </message>
+    <message>
+        <source>About Tolvar</source>
+        <extracomment>The title of the About message.</extracomment>
+        <translation>حول Tolvar</translation>
+    </message>
+</context>
+</TS>
