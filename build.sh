@@ -21,8 +21,10 @@ package_packages=(git dpkg-dev debhelper libgtest-dev librapidcheck-dev
 # What only the tests need besides: the real servers the integration tests start (X server,
 # window manager, Wayland compositor, the Orca screen reader with its speech and accessibility
 # buses).
+# The fonts the package recommends for Hindi, Arabic and Chinese, so that the program can be
+# tried in each language.
 test_packages=(file xvfb xauth openbox x11-utils xdotool weston orca speech-dispatcher
-    at-spi2-core dbus procps fonts-lohit-deva)
+    at-spi2-core dbus procps fonts-lohit-deva fonts-dejavu-core fonts-wqy-microhei)
 
 install_missing() {
     local missing=() package

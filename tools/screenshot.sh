@@ -43,6 +43,11 @@ shoot() {
     sleep 0.5
     "$scenario"
     sleep 0.5
+    # A scenario that ends in a dialog is pictured by that dialog.
+    if [[ -n ${dialog:-} ]]; then
+        window=$(xdotool search --sync --onlyvisible --name "^$dialog\$" | head -n 1)
+        sleep 1
+    fi
     frame=$(xwininfo -id "$window" -tree | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
     if [[ $out == *-screen.png ]]; then
         import -window root "$out"
@@ -69,7 +74,22 @@ answer_all_a() {
     keys Return
 }
 all_a() { answer_all_a p n v e; }
-all_a_german() { answer_all_a f w z a; }
+all_a_german() { answer_all_a f w z u; }
+
+# The result copied; a new exercise with another mark and four replies the other way; then the
+# comparison of the two.
+compare() {
+    all_a
+    keys ctrl+c alt+s Tab Tab Tab Down Down Down Down alt+p Return
+    for question in $(seq 28); do
+        if ((question <= 3 || question == 9)); then keys Up; else keys Up Up; fi
+        if ((question < 28)); then keys alt+n; else keys alt+v; fi
+    done
+    keys alt+e
+    sleep 0.5
+    keys Return ctrl+v
+    sleep 0.5
+}
 
 server 1600x1200
 shoot docs/screenshot.png 1 start
@@ -78,6 +98,9 @@ shoot docs/result-dark.png 1 all_a QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:d
 shoot docs/screenshot-2x.png 2 start
 shoot docs/result-de.png 1 all_a_german LANGUAGE=de
 shoot docs/result-hi.png 1 all_a LANGUAGE=hi
+shoot docs/result-ar.png 1 all_a LANGUAGE=ar
+shoot docs/result-zh.png 1 all_a LANGUAGE=zh_CN
+dialog="Compare with Earlier Result" shoot docs/compare.png 1 compare
 # Large text on small screens: fonts drawn at 168 dots per inch on 1024 x 768, and everything at
 # one and a half times on 1366 x 768. The text keeps its size; the window takes the screen and its
 # content scrolls.

@@ -12,12 +12,12 @@
         <source>%n of your 28 replies are the same as in the earlier result.</source>
         <extracomment>%n is how many of the 28 replies are the same in both results.</extracomment>
         <translation>
-            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
-            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
-            <numerusform>%n من إجاباتك الـ28 مطابقتان لما في النتيجة السابقة.</numerusform>
-            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
-            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
-            <numerusform>%n من إجاباتك الـ28 مطابقة لما في النتيجة السابقة.</numerusform>
+            <numerusform>لا تطابق أي من إجاباتك ما في النتيجة السابقة (%n من 28).</numerusform>
+            <numerusform>تطابق إجابة واحدة من إجاباتك ما في النتيجة السابقة (%n من 28).</numerusform>
+            <numerusform>تطابق إجابتان من إجاباتك ما في النتيجة السابقة (%n من 28).</numerusform>
+            <numerusform>تطابق %n من إجاباتك الـ28 ما في النتيجة السابقة.</numerusform>
+            <numerusform>تطابق %n من إجاباتك الـ28 ما في النتيجة السابقة.</numerusform>
+            <numerusform>تطابق %n من إجاباتك الـ28 ما في النتيجة السابقة.</numerusform>
         </translation>
     </message>
     <message>
@@ -28,22 +28,22 @@
     <message>
         <source>The two orders of your motivators agree closely.</source>
         <extracomment>How closely the two orders of the motivators agree: the closest of four.</extracomment>
-        <translation>يتفق ترتيبا محفزاتك في النتيجتين اتفاقًا وثيقًا.</translation>
+        <translation>يتفق ترتيب محفزاتك اليوم مع ترتيبها السابق اتفاقًا وثيقًا.</translation>
     </message>
     <message>
         <source>The two orders of your motivators agree in part.</source>
         <extracomment>How closely the two orders of the motivators agree: the second of four.</extracomment>
-        <translation>يتفق ترتيبا محفزاتك في النتيجتين جزئيًا.</translation>
+        <translation>يتفق ترتيب محفزاتك اليوم مع ترتيبها السابق جزئيًا.</translation>
     </message>
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation>لا يكاد ترتيبا محفزاتك في النتيجتين يتفقان.</translation>
+        <translation>لا يكاد ترتيب محفزاتك اليوم يتفق مع ترتيبها السابق.</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
         <extracomment>How closely the two orders of the motivators agree: the last of four.</extracomment>
-        <translation>ترتيبا محفزاتك في النتيجتين متعاكسان إلى حد كبير.</translation>
+        <translation>ترتيب محفزاتك اليوم معاكس لترتيبها السابق إلى حد كبير.</translation>
     </message>
     <message>
         <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
@@ -229,52 +229,52 @@
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  المكانة والسلطة والقيادة</translation>
+        <translation>  المكانة والنفوذ والقيادة</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>المكانة والسلطة والقيادة</translation>
+        <translation>المكانة والنفوذ والقيادة</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  الاستقلالية، أي أن أكون رئيس نفسي</translation>
+        <translation>  الاستقلالية، أي ألّا يكون لي رئيس غير نفسي</translation>
     </message>
     <message>
         <source>Autonomy i.e. myself being my boss</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>الاستقلالية، أي أن أكون رئيس نفسي</translation>
+        <translation>الاستقلالية، أي ألّا يكون لي رئيس غير نفسي</translation>
     </message>
     <message>
         <source>  Practising and promoting ethics and other values in the society</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  ممارسة الأخلاق وغيرها من القيم وتعزيزها في المجتمع</translation>
+        <translation>  الالتزام بالأخلاق وغيرها من القيم وتشجيعها في المجتمع</translation>
     </message>
     <message>
         <source>Practising and promoting ethics and other values in the society</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>ممارسة الأخلاق وغيرها من القيم وتعزيزها في المجتمع</translation>
+        <translation>الالتزام بالأخلاق وغيرها من القيم وتشجيعها في المجتمع</translation>
     </message>
     <message>
         <source>  Scope for recreational activities and innovation</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  مجال للأنشطة الترويحية والابتكار</translation>
+        <translation>  فرص للأنشطة الترويحية والابتكار</translation>
     </message>
     <message>
         <source>Scope for recreational activities and innovation</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>مجال للأنشطة الترويحية والابتكار</translation>
+        <translation>فرص للأنشطة الترويحية والابتكار</translation>
     </message>
     <message>
         <source>  Challenges and risks of varying magnitude</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  تحديات ومخاطر متفاوتة الحجم</translation>
+        <translation>  تحديات ومخاطر بدرجات متفاوتة</translation>
     </message>
     <message>
         <source>Challenges and risks of varying magnitude</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>تحديات ومخاطر متفاوتة الحجم</translation>
+        <translation>تحديات ومخاطر بدرجات متفاوتة</translation>
     </message>
     <message>
         <source>  Security</source>
@@ -371,7 +371,7 @@
     <message>
         <source>&amp;Start New</source>
         <extracomment>The Proceed button&apos;s caption once the questions have started. Keep an access key.</extracomment>
-        <translation>بدء جديد (&amp;S)</translation>
+        <translation>البدء مجددًا (&amp;S)</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -441,7 +441,7 @@
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation>مقارنة بنتيجة سابقة... (&amp;M)</translation>
+        <translation>مقارنة بنتيجة سابقة (&amp;M)...</translation>
     </message>
     <message>
         <source>Result copied.</source>
