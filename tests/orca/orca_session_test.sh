@@ -198,4 +198,14 @@ echo "ok h no Orca errors"
 
 keys alt+q
 poll 10 eval '! kill -0 '"$app" || fail "Quit did not end the program"
+# j. The window in Arabic, from right to left: Orca says the message and the question in Arabic.
+LANGUAGE=ar QT_QPA_PLATFORM=xcb "$program" 2>>"$work/program.log" &
+app=$!
+started+=($app)
+step "j Arabic start" "" "Tolvar"
+step "j Arabic proceed" "keys alt+p" "يرجى الآن الإجابة عن الأسئلة الـ28 التالية"
+step "j Arabic question" "keys Return" "السؤال 1:" "وجودي إلى جانب أفراد أسرتي وقربي منهم"
+keys alt+q
+poll 10 eval '! kill -0 '"$app" || fail "Quit did not end the Arabic window"
+
 echo "orca session: all checks passed"
