@@ -102,6 +102,22 @@ echo "x11: Alt+Q ended the program"
 
 # --- Wayland -----------------------------------------------------------------------------------
 # Qt names the platform plugins it has when asked for one it does not have, then aborts.
+# At fractional scales (1.75 and 2.25, where a frame's 1-pixel border is less than one logical
+# pixel) the framed window still lies inside the work area, to the pixel; -reverse too.
+for run in "168" "216" "216 -reverse"; do
+    read -r dpi options <<<"$run"
+    # shellcheck disable=SC2086 # the options are words of their own
+    QT_QPA_PLATFORM=xcb QT_FONT_DPI=$dpi "$program" $options 2>>"$work/x11.log" &
+    app=$!
+    started+=($app)
+    poll 20 has_window || fail "no window at ${run}: $(cat "$work/x11.log")"
+    window=$(window_id)
+    poll 10 centred || fail "at ${run} the frame is not inside ${area_width}x${area_height}: $(frame_geometry)"
+    echo "x11: at QT_FONT_DPI=${run}, frame $(frame_geometry) inside ${area_width}x${area_height}"
+    xdotool windowactivate --sync "$window" key --clearmodifiers alt+q
+    ends "$app" || fail "Alt+Q ended the program with status $? at ${run}"
+done
+
 platforms=$( {
     ulimit -c 0
     QT_QPA_PLATFORM=tolvar-none "$program" 2>&1 >/dev/null || true
