@@ -367,6 +367,8 @@ class ComparisonDialog : public QDialog {
         }
         table->resizeColumnsToContents();
         table->horizontalHeader()->setStretchLastSection(true);
+        // Never squeezed: where the dialog is narrower than the table, its content scrolls.
+        table->setMinimumSize(table->sizeHint());
         table->setCurrentCell(0, 0);
         return table;
     }
