@@ -6,8 +6,11 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDialog>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -60,6 +63,21 @@ QString Runtime::ClipboardText() {
 
 int Runtime::Exec(QDialog& dialog) {
     return dialog.exec();
+}
+
+QString Runtime::SaveFileName(QWidget* owner, const QString& title, const QString& suggested,
+                              const QString& filter) {
+    return QFileDialog::getSaveFileName(owner, title, suggested, filter);
+}
+
+QStringList Runtime::OpenFileNames(QWidget* owner, const QString& title, const QString& directory,
+                                   const QString& filter) {
+    return QFileDialog::getOpenFileNames(owner, title, directory, filter);
+}
+
+bool Runtime::ChoosePrinter(QWidget* owner, QPrinter& printer) {
+    QPrintDialog dialog(&printer, owner);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 QString NumberText(std::int16_t number) {

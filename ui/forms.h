@@ -9,6 +9,7 @@
 class QComboBox;
 class QDateTime;
 class QDialog;
+class QPrinter;
 class QRadioButton;
 class QWidget;
 
@@ -59,6 +60,16 @@ class Runtime {
 
     // Shows the dialog modally; its result (QDialog::Accepted or Rejected).
     virtual int Exec(QDialog& dialog);
+
+    // The desktop's file dialogs: the path chosen to save to (empty when cancelled), starting at
+    // the suggested path; the files chosen to open (none when cancelled).
+    virtual QString SaveFileName(QWidget* owner, const QString& title, const QString& suggested,
+                                 const QString& filter);
+    virtual QStringList OpenFileNames(QWidget* owner, const QString& title,
+                                      const QString& directory, const QString& filter);
+
+    // The desktop's print dialog for the printer; false when the user cancelled.
+    virtual bool ChoosePrinter(QWidget* owner, QPrinter& printer);
 };
 
 // A number as its plain decimal text, without a leading space.

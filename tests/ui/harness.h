@@ -59,6 +59,17 @@ class FakeRuntime : public forms::Runtime {
         dialogs.push_back(dialog.objectName());
         return onDialog ? onDialog(dialog) : QDialog::Rejected;
     }
+    QString SaveFileName(QWidget*, const QString&, const QString& suggested,
+                         const QString&) override {
+        suggestedPaths.push_back(suggested);
+        return saveTo;
+    }
+    QStringList OpenFileNames(QWidget*, const QString&, const QString&, const QString&) override {
+        return openFiles;
+    }
+    bool ChoosePrinter(QWidget*, QPrinter& printer) override {
+        return choosePrinter ? choosePrinter(printer) : false;
+    }
 
     std::vector<forms::MessageBoxRequest> shown;
     std::vector<QWidget*> owners;
@@ -67,6 +78,10 @@ class FakeRuntime : public forms::Runtime {
     std::function<int(const forms::MessageBoxRequest&)> answerer;  // replaces the queue when set
     std::function<int(QDialog&)> onDialog;  // reads and answers a dialog; Rejected when unset
     QStringList dialogs;                    // the object names of the dialogs shown
+    QString saveTo;                         // the path the save dialog answers; empty: cancel
+    QStringList suggestedPaths;             // what each save dialog suggested
+    QStringList openFiles;                  // the files the open dialog answers; none: cancel
+    std::function<bool(QPrinter&)> choosePrinter;  // sets up the printer; unset: cancel
     int ends = 0;
     QDateTime now{QDate(2026, 12, 8), QTime(14, 5, 59)};
 };
