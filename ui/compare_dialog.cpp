@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -19,6 +18,7 @@
 #include <optional>
 
 #include "language.h"
+#include "plain_text_field.h"
 #include "result_comparison.h"
 #include "result_text.h"
 #include "screen_reader.h"
@@ -211,7 +211,7 @@ class PasteResultDialog : public QDialog {
         auto* prompt = new QLabel(QCoreApplication::translate(
             "Comparison", "&Paste or type the earlier result as Tolvar copied it:"));
         prompt->setWordWrap(true);
-        text_ = new QPlainTextEdit;
+        text_ = new PlainTextField;
         text_->setObjectName(QStringLiteral("earlierResult"));
         text_->setTabChangesFocus(true);
         prompt->setBuddy(text_);
@@ -267,7 +267,7 @@ class PasteResultDialog : public QDialog {
 
     const std::vector<ResultWording>& wordings_;
     const QString clipboardProblem_;
-    QPlainTextEdit* text_;
+    PlainTextField* text_;
     QLabel* problem_;
     QDialogButtonBox* buttons_;
     Announcer* announcer_ = nullptr;

@@ -284,7 +284,8 @@ void frmForm001::ConnectHandlers() {
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
     connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
     connect(copyResult_, &QAction::triggered, this, &frmForm001::CopyResult);
-    connect(compareResult_, &QAction::triggered, this, &frmForm001::CompareResult);
+    connect(compareResult_, &QAction::triggered, this,
+            [this] { boxes_.Open([this] { CompareResult(); }); });
 }
 
 // One scale for the whole window: the largest twips-per-pixel at which every text fits, in the

@@ -10,6 +10,7 @@
 
 #include "exercise.h"
 #include "forms.h"
+#include "one_box_at_a_time.h"
 #include "result_report.h"
 #include "screen_fit.h"
 #include "screen_reader.h"
@@ -99,6 +100,7 @@ class frmForm001 : public QWidget {
     ScrollingContent* scrolling_ = nullptr;
     ScreenPlacement* screenPlacement_ = nullptr;
     Announcer* announcer_ = nullptr;
+    OneBoxAtATime boxes_;
 
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdAbout = nullptr;
