@@ -8,20 +8,24 @@
 #include <memory>
 #include <vector>
 
+#include "compare_dialog.h"
 #include "exercise.h"
 #include "forms.h"
-#include "one_box_at_a_time.h"
+#include "printing.h"
 #include "result_report.h"
 #include "screen_fit.h"
 #include "screen_reader.h"
 #include "twips.h"
 
-class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace tolvar::ui {
+class ResultMenu;
+}
 
 namespace tolvar::ui {
 
@@ -56,7 +60,11 @@ class frmForm001 : public QWidget {
     void cmdEvaluate_Click();
     void cboCombo01_Click();
     void CopyResult();
+    void SaveResult();
+    void PrintResult();
+    void ExportResultPdf();
     void CompareResult();
+    void CompareSavedResults();
 
   private:
     struct Placement {
@@ -88,6 +96,11 @@ class frmForm001 : public QWidget {
     void OfferResult();
     Ratings RatingsShown() const;
     Int16 MarkedMotivator() const;
+    TodaysResult Today() const;
+    QString Report() const;
+    QString DocumentName() const;
+    PagePainter ResultPagePainter() const;
+    void TellResultNeeded(bool comparison);
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;
@@ -100,7 +113,6 @@ class frmForm001 : public QWidget {
     ScrollingContent* scrolling_ = nullptr;
     ScreenPlacement* screenPlacement_ = nullptr;
     Announcer* announcer_ = nullptr;
-    OneBoxAtATime boxes_;
 
     QPushButton* cmdQuit = nullptr;
     QPushButton* cmdAbout = nullptr;
@@ -109,8 +121,7 @@ class frmForm001 : public QWidget {
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdEvaluate = nullptr;
     QComboBox* cboCombo01 = nullptr;
-    QAction* copyResult_ = nullptr;
-    QAction* compareResult_ = nullptr;
+    ResultMenu* resultMenu_ = nullptr;
     std::array<QGroupBox*, 2> Frame1{};
     std::array<QLabel*, 6> Label1{};
     std::array<QLabel*, 2> Label2{};
