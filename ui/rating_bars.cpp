@@ -5,12 +5,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
-#include <QTextLayout>
 #include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "result_text.h"
+#include "wrapped_text.h"
 
 namespace tolvar::ui {
 namespace {
@@ -26,7 +26,7 @@ constexpr qreal TRACK_SHARE = 0.22;
 
 struct Row {
     Int16 motivator = 0;
-    std::unique_ptr<QTextLayout> name;
+    std::unique_ptr<WrappedText> name;
     qreal top = 0;
     qreal height = 0;
 };
@@ -44,20 +44,6 @@ struct Chart {
     qreal stepWidth = 0;
     qreal height = 0;
 };
-
-// The name broken into lines no wider than the width; a word longer than a line (a long German
-// compound in a narrow column) breaks where it must, so nothing is cut off. Returns its height.
-qreal WrapName(QTextLayout& name, qreal width) {
-    qreal height = 0;
-    name.beginLayout();
-    for (QTextLine line = name.createLine(); line.isValid(); line = name.createLine()) {
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, height));
-        height += line.height();
-    }
-    name.endLayout();
-    return height;
-}
 
 Chart LayOut(const QPainter& painter, qreal width, const Ratings& ratings) {
     const QFontMetricsF metrics(painter.font(), painter.device());
@@ -77,20 +63,14 @@ Chart LayOut(const QPainter& painter, qreal width, const Ratings& ratings) {
     chart.stepWidth = std::max(1.0, gap / 12);
     const qreal spacing = lineHeight * 0.45;
 
-    const bool rightToLeft = painter.layoutDirection() == Qt::RightToLeft;
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTextDirection(painter.layoutDirection());
-    option.setAlignment(Qt::AlignAbsolute | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft));
     qreal top = 0;
     for (const Int16 motivator : RankedMotivators(ratings)) {
         Row row;
         row.motivator = motivator;
-        row.name = std::make_unique<QTextLayout>(MotivatorName(motivator).simplified(),
-                                                 painter.font(), painter.device());
-        row.name->setTextOption(option);
+        row.name = std::make_unique<WrappedText>(MotivatorName(motivator).simplified(), painter,
+                                                 chart.nameWidth);
         row.top = top;
-        row.height = std::max(WrapName(*row.name, chart.nameWidth), lineHeight);
+        row.height = std::max(row.name->Height(), lineHeight);
         top += row.height + spacing;
         chart.rows.push_back(std::move(row));
     }
@@ -126,7 +106,7 @@ qreal PaintRatingBars(QPainter& painter, const QRectF& area, const Ratings& rati
     painter.save();
     painter.setPen(palette.color(QPalette::Text));
     for (const Row& row : chart.rows) {
-        row.name->draw(&painter, placed(0, row.top, chart.nameWidth, row.height).topLeft());
+        row.name->Draw(painter, placed(0, row.top, chart.nameWidth, row.height).topLeft());
         const qreal barTop = row.top + (row.height - chart.barHeight) / 2;
         painter.fillRect(placed(chart.trackStart, barTop, chart.trackWidth, chart.barHeight),
                          track);

@@ -12,6 +12,7 @@
 #include "forms.h"
 #include "rating_bars.h"
 #include "result_text.h"
+#include "wrapped_text.h"
 
 namespace tolvar::ui {
 namespace {
@@ -47,8 +48,8 @@ PageTexts TextsFor(const QString& date, Int16 marked, const Ratings& ratings,
     texts.date = Isolated(date, QChar(0x2068));
     const QString markedName = MotivatorName(marked);
     if (!markedName.isEmpty()) {
-        //: The copied result's second line, and a line of the printed result; %1 is the
-        //: motivator the user marked at the start.
+        // The copy's own wording and note, so that translators word the line once.
+        //: The copied result's second line; %1 is the motivator the user marked at the start.
         texts.marked =
             QCoreApplication::translate("ResultReport", "Marked as the most motivating: %1")
                 .arg(markedName.simplified());
@@ -79,10 +80,7 @@ class PageFlow {
         : painter_(painter),
           width_(width),
           draw_(draw),
-          pointSize_(painter.device()->logicalDpiY() / 72.0),
-          leading_(
-              Qt::AlignAbsolute |
-              (painter.layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft)) {}
+          pointSize_(painter.device()->logicalDpiY() / 72.0) {}
 
     void Text(const QString& text, qreal points, bool bold = false) {
         if (text.isEmpty()) {
@@ -92,13 +90,11 @@ class PageFlow {
         font.setPointSizeF(points);
         font.setBold(bold);
         painter_.setFont(font);
-        const int flags = int(leading_) | Qt::AlignTop | Qt::TextWordWrap;
-        const QRectF box(0, top_, width_, painter_.device()->height() * 4.0);
-        const QRectF used = painter_.boundingRect(box, flags, text);
+        const WrappedText paragraph(text, painter_, width_);
         if (draw_) {
-            painter_.drawText(box, flags, text);
+            paragraph.Draw(painter_, QPointF(0, top_));
         }
-        top_ += used.height();
+        top_ += paragraph.Height();
     }
 
     void Bars(const Ratings& ratings) {
@@ -119,7 +115,6 @@ class PageFlow {
     const qreal width_;
     const bool draw_;
     const qreal pointSize_;  // in the device's pixels
-    const Qt::Alignment leading_;
     qreal top_ = 0;
 };
 

@@ -151,28 +151,37 @@ QImage DrawnPage(const tolvar::ui::PagePainter& page, QSize size) {
     return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
-// The horizontal extent of ink in the topmost band of ink (the program's name).
-QPair<int, int> FirstLineInk(const QImage& page) {
+// The horizontal extent of ink of each line on the page, from the top down: a line is a band of
+// rows with ink between rows without. Pale ink counts: at 50 dots per inch a thin stroke (the
+// Chinese 一) is light grey.
+QList<QPair<int, int>> InkedLines(const QImage& page) {
     const QImage grey = page.convertToFormat(QImage::Format_Grayscale8);
-    int left = grey.width();
-    int right = -1;
-    bool inBand = false;
+    QList<QPair<int, int>> lines;
+    bool inLine = false;
+    int blankRows = 0;
     for (int y = 0; y < grey.height(); ++y) {
-        const uchar* line = grey.constScanLine(y);
-        bool ink = false;
+        const uchar* row = grey.constScanLine(y);
+        int left = grey.width();
+        int right = -1;
         for (int x = 0; x < grey.width(); ++x) {
-            if (line[x] < 128) {
-                ink = true;
+            if (row[x] < 224) {
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
         }
-        if (inBand && !ink) {
-            break;
+        if (right < 0) {
+            blankRows = inLine ? blankRows + 1 : blankRows;
+            continue;
         }
-        inBand = inBand || ink;
+        // An accent or a vowel sign a blank row above its letters belongs to their line.
+        if (!inLine || blankRows > 1) {
+            lines.append({left, right});
+        }
+        lines.last() = {std::min(lines.last().first, left), std::max(lines.last().second, right)};
+        inLine = true;
+        blankRows = 0;
     }
-    return {left, right};
+    return lines;
 }
 
 // A bar's pixels are the palette's pure blue; the track, the names and the numbers are not.
@@ -327,11 +336,21 @@ class PrintTest : public QObject {
                                 .arg(differing)
                                 .arg(inked)));
 
-        const auto [left, right] = FirstLineInk(rendered);
-        if (rightToLeft) {
-            QVERIFY2(left > rendered.width() / 2, "the program's name stands at the right");
-        } else {
-            QVERIFY2(right < rendered.width() / 2, "the program's name stands at the left");
+        // Every line, the last of a wrapped paragraph too, starts at the same edge: the right
+        // from right to left.
+        const auto lines = InkedLines(rendered);
+        QVERIFY(lines.size() > 10);
+        int edge = rightToLeft ? 0 : rendered.width();
+        for (const auto& [left, right] : lines) {
+            edge = rightToLeft ? std::max(edge, right) : std::min(edge, left);
+        }
+        QVERIFY(rightToLeft ? edge > rendered.width() * 3 / 4 : edge < rendered.width() / 4);
+        for (const auto& [left, right] : lines) {
+            QVERIFY2(std::abs((rightToLeft ? right : left) - edge) <= 4,
+                     qPrintable(QStringLiteral("a line from %1 to %2 leaves the edge at %3")
+                                    .arg(left)
+                                    .arg(right)
+                                    .arg(edge)));
         }
     }
 
