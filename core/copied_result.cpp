@@ -378,6 +378,30 @@ ReadOutcome ReadFrom(const std::vector<std::string>& lines, std::size_t start,
     return result;
 }
 
+// Where the results in the lines begin: every heading followed by the line naming the marked
+// motivator. Where no heading is so followed, the first heading alone, so that reading it says
+// what is missing below it; none where no line is a heading.
+std::vector<std::size_t> ResultStarts(const std::vector<std::string>& lines,
+                                      const Vocabulary& vocabulary) {
+    std::optional<std::size_t> firstHeading;
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        if (!vocabulary.Heading(lines[at])) {
+            continue;
+        }
+        if (!firstHeading) {
+            firstHeading = at;
+        }
+        if (at + 1 < lines.size() && vocabulary.MarkedLine(lines[at + 1])) {
+            starts.push_back(at);
+        }
+    }
+    if (starts.empty() && firstHeading) {
+        starts.push_back(*firstHeading);
+    }
+    return starts;
+}
+
 }  // namespace
 
 std::string ReplyLetters(const Replies& replies) {
@@ -393,32 +417,26 @@ std::string ReplyLetters(const Replies& replies) {
     return letters;
 }
 
-ReadOutcome ReadCopiedResult(std::string_view text, const std::vector<ResultWording>& wordings) {
+std::vector<ReadOutcome> ReadEveryCopiedResult(std::string_view text,
+                                               const std::vector<ResultWording>& wordings) {
     const Vocabulary vocabulary(wordings);
     const std::vector<std::string> lines = ReadableLines(text);
-    std::optional<std::size_t> firstHeading;
-    std::vector<std::size_t> starts;  // headings followed by a marked motivator
-    for (std::size_t at = 0; at < lines.size(); ++at) {
-        if (!vocabulary.Heading(lines[at])) {
-            continue;
-        }
-        if (!firstHeading) {
-            firstHeading = at;
-        }
-        if (at + 1 < lines.size() && vocabulary.MarkedLine(lines[at + 1])) {
-            starts.push_back(at);
-        }
+    std::vector<ReadOutcome> outcomes;
+    for (const std::size_t start : ResultStarts(lines, vocabulary)) {
+        outcomes.push_back(ReadFrom(lines, start, vocabulary));
     }
-    if (starts.size() > 1) {
-        return Failure(ReadProblem::SeveralResults, 0, static_cast<int>(starts.size()));
+    return outcomes;
+}
+
+ReadOutcome ReadCopiedResult(std::string_view text, const std::vector<ResultWording>& wordings) {
+    std::vector<ReadOutcome> outcomes = ReadEveryCopiedResult(text, wordings);
+    if (outcomes.empty()) {
+        return Failure(ReadProblem::NoResult);
     }
-    if (!starts.empty()) {
-        return ReadFrom(lines, starts.front(), vocabulary);
+    if (outcomes.size() > 1) {
+        return Failure(ReadProblem::SeveralResults, 0, static_cast<int>(outcomes.size()));
     }
-    if (firstHeading) {
-        return ReadFrom(lines, *firstHeading, vocabulary);
-    }
-    return Failure(ReadProblem::NoResult);
+    return std::move(outcomes.front());
 }
 
 }  // namespace tolvar

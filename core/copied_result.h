@@ -64,4 +64,9 @@ using ReadOutcome = std::variant<CopiedResult, ReadFailure>;
 // and reads it, or says what is wrong with it. Never trusts a count or length it reads.
 ReadOutcome ReadCopiedResult(std::string_view text, const std::vector<ResultWording>& wordings);
 
+// Every copied result in the text, read or not, in the order they stand there; none where the
+// text holds no result's first line. ReadCopiedResult and ReadCopiedResults both read through it.
+std::vector<ReadOutcome> ReadEveryCopiedResult(std::string_view text,
+                                               const std::vector<ResultWording>& wordings);
+
 }  // namespace tolvar
