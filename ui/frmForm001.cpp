@@ -21,7 +21,6 @@
 #include "program_icon.h"
 #include "readable_colours.h"
 #include "result_menu.h"
-#include "result_page.h"
 #include "result_report.h"
 #include "result_text.h"
 
@@ -195,23 +194,11 @@ void frmForm001::CreateControls() {
 
     // Keeping the result is the user's own choice, from the Result menu, the window's context
     // menu or the desktop's keys, once the ratings are shown.
-    resultMenu_ =
-        new ResultMenu(this, {[this] { CopyResult(); }, [this] { SaveResult(); },
-                              [this] { PrintResult(); }, [this] { ExportResultPdf(); },
-                              [this] { CompareResult(); }, [this] { CompareSavedResults(); },
-                              [this](bool comparison) { TellResultNeeded(comparison); }});
+    auto* kept = new KeptResults(this, *runtime_, *announcer_, [this] { return Today(); });
+    resultMenu_ = new ResultMenu(this, kept->Commands());
     scrolling_->SetMenuBar(resultMenu_->MenuBar());
     // The selector would keep a context menu request to itself; the window's menu serves it too.
     cboCombo01->setContextMenuPolicy(Qt::NoContextMenu);
-    new ResultDrops(
-        this, [this] { return blnShowRatings != FALSE_FLAG; },
-        [this](const QStringList& paths, const QString& text) {
-            if (paths.isEmpty()) {
-                CompareWithResultsIn(this, *runtime_, Today(), runtime_->Now(), text, nullptr);
-            } else {
-                CompareWithSavedResults(this, *runtime_, Today(), runtime_->Now(), paths);
-            }
-        });
 }
 
 QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, QWidget* in,
@@ -419,68 +406,11 @@ Int16 frmForm001::MarkedMotivator() const {
     return marked;
 }
 
-TodaysResult frmForm001::Today() const {
-    return {MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()};
-}
-
-QString frmForm001::Report() const {
-    const QString copiedAt = runtime_->Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
-    return ResultReport(copiedAt, MarkedMotivator(), RatingsShown(), exercise_.RatedReplies());
-}
-
-// The commands on a result are offered only while the ratings are shown; their keys before then
-// say what they need, so that a key never does nothing without a word.
-void frmForm001::TellResultNeeded(bool comparison) {
-    if (comparison) {
-        //: The message when the user asks to compare before the ratings are shown.
-        MsgBox(tr("A comparison follows an evaluation: reply to all 28 questions and click "
-                  "Evaluate, then compare the ratings with an earlier result."),
-               forms::MB_OK_INFORMATION);
-    } else {
-        //: The message when the user asks to copy, save or print before the ratings are shown.
-        MsgBox(tr("There is no result yet: reply to all 28 questions and click Evaluate, then "
-                  "copy, save or print it."),
-               forms::MB_OK_INFORMATION);
+std::optional<TodaysResult> frmForm001::Today() const {
+    if (blnShowRatings == FALSE_FLAG) {
+        return std::nullopt;
     }
-}
-
-void frmForm001::CopyResult() {
-    runtime_->SetClipboardText(Report());
-    //: Said by a screen reader after the result was copied.
-    announcer_->Announce(tr("Result copied."));
-}
-
-void frmForm001::SaveResult() {
-    announcer_->Announce(ui::SaveResult(this, *runtime_, Report(), runtime_->Now()));
-}
-
-void frmForm001::PrintResult() {
-    announcer_->Announce(PrintPage(this, *runtime_, DocumentName(), ResultPagePainter()));
-}
-
-void frmForm001::ExportResultPdf() {
-    //: The name Export as PDF suggests for the result's page; %1 is the date, as 2026-12-09.
-    const QString name =
-        tr("Tolvar result %1.pdf").arg(runtime_->Now().toString(QStringLiteral("yyyy-MM-dd")));
-    announcer_->Announce(ExportPagePdf(this, *runtime_, DocumentName(), name, ResultPagePainter()));
-}
-
-QString frmForm001::DocumentName() const {
-    //: The title of the printed or exported result; %1 is the date, as 2026-12-09.
-    return tr("Tolvar result %1").arg(runtime_->Now().toString(QStringLiteral("yyyy-MM-dd")));
-}
-
-PagePainter frmForm001::ResultPagePainter() const {
-    return ResultPage(runtime_->Now().toString(QStringLiteral("yyyy-MM-dd")), MarkedMotivator(),
-                      RatingsShown(), exercise_.RatedReplies());
-}
-
-void frmForm001::CompareResult() {
-    CompareWithEarlierResult(this, *runtime_, Today(), runtime_->Now());
-}
-
-void frmForm001::CompareSavedResults() {
-    CompareWithSavedResults(this, *runtime_, Today(), runtime_->Now());
+    return TodaysResult{MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()};
 }
 
 void frmForm001::ShowRatings() {

@@ -6,12 +6,12 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "compare_dialog.h"
 #include "exercise.h"
 #include "forms.h"
-#include "printing.h"
 #include "result_report.h"
 #include "screen_fit.h"
 #include "screen_reader.h"
@@ -59,12 +59,6 @@ class frmForm001 : public QWidget {
     void cmdNext_Click();
     void cmdEvaluate_Click();
     void cboCombo01_Click();
-    void CopyResult();
-    void SaveResult();
-    void PrintResult();
-    void ExportResultPdf();
-    void CompareResult();
-    void CompareSavedResults();
 
   private:
     struct Placement {
@@ -96,11 +90,7 @@ class frmForm001 : public QWidget {
     void OfferResult();
     Ratings RatingsShown() const;
     Int16 MarkedMotivator() const;
-    TodaysResult Today() const;
-    QString Report() const;
-    QString DocumentName() const;
-    PagePainter ResultPagePainter() const;
-    void TellResultNeeded(bool comparison);
+    std::optional<TodaysResult> Today() const;
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;

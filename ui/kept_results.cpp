@@ -17,8 +17,11 @@
 #include "forms.h"
 #include "over_time_dialog.h"
 #include "result_file.h"
+#include "result_menu.h"
+#include "result_page.h"
 #include "result_series.h"
 #include "result_text.h"
+#include "screen_reader.h"
 
 namespace tolvar::ui {
 namespace {
@@ -62,6 +65,104 @@ void Compare(QWidget* window, forms::Runtime& runtime, const TodaysResult& today
 }
 
 }  // namespace
+
+KeptResults::KeptResults(QWidget* window, forms::Runtime& runtime, Announcer& announcer,
+                         std::function<std::optional<TodaysResult>()> today)
+    : QObject(window),
+      window_(window),
+      runtime_(runtime),
+      announcer_(announcer),
+      today_(std::move(today)) {
+    new ResultDrops(
+        window, [this] { return today_().has_value(); },
+        [this](const QStringList& paths, const QString& text) {
+            const auto shown = today_();
+            if (!shown) {
+                return;
+            }
+            if (paths.isEmpty()) {
+                CompareWithResultsIn(window_, runtime_, *shown, runtime_.Now(), text, nullptr);
+            } else {
+                CompareWithSavedResults(window_, runtime_, *shown, runtime_.Now(), paths);
+            }
+        });
+}
+
+QString KeptResults::Report(const TodaysResult& today) const {
+    const QString copiedAt = runtime_.Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
+    return ResultReport(copiedAt, today.marked, today.ratings, today.replies);
+}
+
+QString KeptResults::Dated(const char* text) const {
+    return Tr(text).arg(runtime_.Now().toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+void KeptResults::Tell(const QString& outcome) {
+    announcer_.Announce(outcome);
+}
+
+// The commands are offered only while the ratings are shown; their keys before then say what
+// they need, so that a key never does nothing without a word.
+void KeptResults::TellResultNeeded(bool comparison) {
+    const char* const context = "tolvar::ui::frmForm001";
+    const QString text =
+        comparison
+            //: The message when the user asks to compare before the ratings are shown.
+            ? QCoreApplication::translate(
+                  context,
+                  "A comparison follows an evaluation: reply to all 28 questions and "
+                  "click Evaluate, then compare the ratings with an earlier result.")
+            //: The message when the user asks to copy, save or print before the ratings are
+            //: shown.
+            : QCoreApplication::translate(
+                  context,
+                  "There is no result yet: reply to all 28 questions and click "
+                  "Evaluate, then copy, save or print it.");
+    runtime_.MsgBox(window_, {text, forms::MB_OK_INFORMATION, {}});
+}
+
+ResultCommands KeptResults::Commands() {
+    // Each command runs on the result the window shows; the menu offers none before there is one.
+    const auto onToday = [this](std::function<void(const TodaysResult&)> run) {
+        return [this, run = std::move(run)] {
+            if (const auto today = today_()) {
+                run(*today);
+            }
+        };
+    };
+    ResultCommands commands;
+    commands.copy = onToday([this](const TodaysResult& today) {
+        runtime_.SetClipboardText(Report(today));
+        //: Said by a screen reader after the result was copied.
+        Tell(QCoreApplication::translate("tolvar::ui::frmForm001", "Result copied."));
+    });
+    commands.save = onToday([this](const TodaysResult& today) {
+        Tell(SaveResult(window_, runtime_, Report(today), runtime_.Now()));
+    });
+    //: The title of the printed or exported result; %1 is the date, as 2026-12-09.
+    const char* const documentName = QT_TRANSLATE_NOOP("KeptResults", "Tolvar result %1");
+    const auto page = [this](const TodaysResult& today) {
+        return ResultPage(runtime_.Now().toString(QStringLiteral("yyyy-MM-dd")), today.marked,
+                          today.ratings, today.replies);
+    };
+    commands.print = onToday([=, this](const TodaysResult& today) {
+        Tell(PrintPage(window_, runtime_, Dated(documentName), page(today)));
+    });
+    commands.exportPdf = onToday([=, this](const TodaysResult& today) {
+        //: The name Export as PDF suggests for the result's page; %1 is the date, as
+        //: 2026-12-09.
+        const char* const fileName = QT_TRANSLATE_NOOP("KeptResults", "Tolvar result %1.pdf");
+        Tell(ExportPagePdf(window_, runtime_, Dated(documentName), Dated(fileName), page(today)));
+    });
+    commands.compareEarlier = onToday([this](const TodaysResult& today) {
+        CompareWithEarlierResult(window_, runtime_, today, runtime_.Now());
+    });
+    commands.compareSaved = onToday([this](const TodaysResult& today) {
+        CompareWithSavedResults(window_, runtime_, today, runtime_.Now());
+    });
+    commands.needsResult = [this](bool comparison) { TellResultNeeded(comparison); };
+    return commands;
+}
 
 QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& report,
                    const QDateTime& now) {

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "compare_dialog.h"
 
@@ -17,6 +18,31 @@ class Runtime;
 }
 
 namespace tolvar::ui {
+
+class Announcer;
+struct ResultCommands;
+
+// What the window's Result menu does: copies, saves, prints or exports today's result, compares
+// it with earlier ones pasted, opened or dropped on the window, and says what was done.
+class KeptResults : public QObject {
+  public:
+    // `today` is the result the window shows, once it shows one.
+    KeptResults(QWidget* window, forms::Runtime& runtime, Announcer& announcer,
+                std::function<std::optional<TodaysResult>()> today);
+
+    ResultCommands Commands();
+
+  private:
+    QString Report(const TodaysResult& today) const;
+    QString Dated(const char* text) const;
+    void TellResultNeeded(bool comparison);
+    void Tell(const QString& outcome);
+
+    QWidget* window_;
+    forms::Runtime& runtime_;
+    Announcer& announcer_;
+    std::function<std::optional<TodaysResult>()> today_;
+};
 
 // Saves the result's copy as a UTF-8 text file the user names in the desktop's save dialog,
 // suggested as "Tolvar result <date>.txt" in the documents folder. A failure is told in a box
