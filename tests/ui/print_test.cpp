@@ -14,8 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
-#include <numeric>
 
 #include "harness.h"
 #include "language.h"
