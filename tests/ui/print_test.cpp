@@ -14,8 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <csignal>
-#include <numeric>
 
 #include "harness.h"
 #include "language.h"
@@ -528,6 +528,35 @@ class PrintTest : public QObject {
             RC_ASSERT(bars.first().first > width / 3);
         });
         QVERIFY(passed);
+    }
+
+    // On paper too short for it (a small page, wide margins) the whole result is drawn, smaller,
+    // and nothing falls outside the printable area.
+    void shortPaperGetsAllOfIt() {
+        QImage image(800, 1000, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        const QRect printable(40, 30, 700, 260);
+        {
+            QPainter painter(&image);
+            tolvar::ui::ResultPage(QStringLiteral("2026-12-08 14:05"), 5, SAMPLE.ratings,
+                                   SAMPLE.replies)(painter, printable);
+        }
+        const auto lines = InkedLines(image);
+        QVERIFY(lines.size() > 10);
+        QRect inked;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qGray(image.pixel(x, y)) < 224) {
+                    inked |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY2(printable.contains(inked), qPrintable(QStringLiteral("ink from %1,%2 to %3,%4")
+                                                           .arg(inked.left())
+                                                           .arg(inked.top())
+                                                           .arg(inked.right())
+                                                           .arg(inked.bottom())));
+        QVERIFY(inked.bottom() > printable.top() + printable.height() / 2);
     }
 
     // A name too long for its column wraps: its row grows and what is drawn is the height given.
