@@ -4,14 +4,16 @@
 # Makes the pictures in docs/ from a real window under a private Xvfb, with a small window manager
 # (openbox) so the title bar and its icon show as on a desktop. Needs xvfb, openbox, xdotool,
 # x11-utils and imagemagick; the dark picture also qt6-gtk-platformtheme, whose GTK theme
-# Adwaita:dark gives Qt a dark palette as a dark desktop does.
+# Adwaita:dark gives Qt a dark palette as a dark desktop does; the results over time xclip, and the
+# printed page poppler-utils.
 #   tools/screenshot.sh [BINARY]     (default build/default/app/tolvar)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=${1:-build/default/app/tolvar}
 
 app= xvfb= wm=
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
+pages=$(mktemp -d)
+trap 'kill $app $wm $xvfb 2>/dev/null || true; rm -rf "$pages"' EXIT
 
 # server WIDTHxHEIGHT: a new private X server of that size with openbox on it.
 server() {
@@ -91,6 +93,33 @@ compare() {
     sleep 0.5
 }
 
+# The Result menu opened after an evaluation.
+menu() {
+    all_a
+    keys alt+r
+}
+
+# Three earlier results on the clipboard, compared with today's.
+over_time() {
+    all_a
+    xclip -selection clipboard -i tools/earlier-results.txt
+    keys ctrl+v
+    sleep 0.5
+}
+
+# The result exported as a PDF through the file dialog, its page drawn as a picture.
+report() {
+    all_a
+    keys alt+r d
+    sleep 1
+    keys ctrl+a
+    xdotool type "$pages/report.pdf"
+    keys Return
+    for _ in $(seq 50); do [[ -s $pages/report.pdf ]] && break; sleep 0.1; done
+    pdftoppm -r 72 -png -singlefile "$pages/report.pdf" docs/report
+    echo "wrote docs/report.png"
+}
+
 server 1600x1200
 shoot docs/screenshot.png 1 start
 shoot docs/result.png 1 all_a
@@ -101,6 +130,9 @@ shoot docs/result-hi.png 1 all_a LANGUAGE=hi
 shoot docs/result-ar.png 1 all_a LANGUAGE=ar
 shoot docs/result-zh.png 1 all_a LANGUAGE=zh_CN
 dialog="Compare with Earlier Result" shoot docs/compare.png 1 compare
+shoot docs/menu.png 1 menu
+dialog="Your results over time" shoot docs/over-time.png 1 over_time
+shoot "$pages/window.png" 1 report
 # Large text on small screens: fonts drawn at 168 dots per inch on 1024 x 768, and everything at
 # one and a half times on 1366 x 768. The text keeps its size; the window takes the screen and its
 # content scrolls.

@@ -97,8 +97,13 @@ QString KeptResults::Dated(const char* text) const {
     return Tr(text).arg(runtime_.Now().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
-void KeptResults::Tell(const QString& outcome) {
-    announcer_.Announce(outcome);
+// What was done is said to a screen reader; what could not be done is shown in a box.
+void KeptResults::Tell(const QString& outcome, bool failed) {
+    if (failed) {
+        runtime_.MsgBox(window_, {outcome, forms::MB_OK_EXCLAMATION, {}});
+    } else {
+        announcer_.Announce(outcome);
+    }
 }
 
 // The commands are offered only while the ratings are shown; their keys before then say what
@@ -146,13 +151,19 @@ ResultCommands KeptResults::Commands() {
                           today.ratings, today.replies);
     };
     commands.print = onToday([=, this](const TodaysResult& today) {
-        Tell(PrintPage(window_, runtime_, Dated(documentName), page(today)));
+        bool failed = false;
+        const QString outcome =
+            PrintPage(window_, runtime_, Dated(documentName), page(today), &failed);
+        Tell(outcome, failed);
     });
     commands.exportPdf = onToday([=, this](const TodaysResult& today) {
         //: The name Export as PDF suggests for the result's page; %1 is the date, as
         //: 2026-12-09.
         const char* const fileName = QT_TRANSLATE_NOOP("KeptResults", "Tolvar result %1.pdf");
-        Tell(ExportPagePdf(window_, runtime_, Dated(documentName), Dated(fileName), page(today)));
+        bool failed = false;
+        const QString outcome = ExportPagePdf(window_, runtime_, Dated(documentName),
+                                              Dated(fileName), page(today), &failed);
+        Tell(outcome, failed);
     });
     commands.compareEarlier = onToday([this](const TodaysResult& today) {
         CompareWithEarlierResult(window_, runtime_, today, runtime_.Now());
@@ -166,7 +177,11 @@ ResultCommands KeptResults::Commands() {
 
 QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& report,
                    const QDateTime& now) {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The documents folder where the desktop has one, else the home folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists()) {
+        folder = QDir::homePath();
+    }
     //: The name Save suggests for a result's file; %1 is the date, as 2026-12-09.
     const QString name = Tr("Tolvar result %1.txt").arg(now.toString(QStringLiteral("yyyy-MM-dd")));
     QString path = runtime.SaveFileName(window,
@@ -185,7 +200,7 @@ QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& repo
         //: When a result could not be saved: %1 the file, %2 the system's reason.
         const QString text = Tr("The result was not saved to %1: %2").arg(Shown(path), reason);
         runtime.MsgBox(window, {text, forms::MB_OK_EXCLAMATION, {}});
-        return text;
+        return {};
     }
     //: Said by a screen reader once the result is saved; %1 is the file.
     return Tr("Result saved as %1.").arg(Shown(path));

@@ -36,7 +36,7 @@ class KeptResults : public QObject {
     QString Report(const TodaysResult& today) const;
     QString Dated(const char* text) const;
     void TellResultNeeded(bool comparison);
-    void Tell(const QString& outcome);
+    void Tell(const QString& outcome, bool failed = false);
 
     QWidget* window_;
     forms::Runtime& runtime_;
@@ -47,7 +47,7 @@ class KeptResults : public QObject {
 // Saves the result's copy as a UTF-8 text file the user names in the desktop's save dialog,
 // suggested as "Tolvar result <date>.txt" in the documents folder. A failure is told in a box
 // with the system's reason, and leaves a file already there as it was. Returns what was done,
-// to tell a screen reader: empty when the user cancelled.
+// to tell a screen reader: empty when the user cancelled or it failed.
 QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& report,
                    const QDateTime& now);
 

@@ -33,7 +33,7 @@ constexpr int PDF_RESOLUTION = 300;
 }  // namespace
 
 QString PrintPage(QWidget* owner, forms::Runtime& runtime, const QString& documentName,
-                  const PagePainter& page) {
+                  const PagePainter& page, bool* failed) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(documentName);
     printer.setCreator(forms::APP_TITLE);
@@ -48,6 +48,9 @@ QString PrintPage(QWidget* owner, forms::Runtime& runtime, const QString& docume
     if (printed) {
         page(painter, PrintableArea(printer.pageLayout(), printer.resolution()));
         printed = painter.end() && printer.printerState() != QPrinter::Error;
+    }
+    if (failed != nullptr) {
+        *failed = !printed;
     }
     if (!printed) {
         //: Told after printing, when the chosen printer or file could not be opened or stopped
@@ -64,8 +67,12 @@ QString PrintPage(QWidget* owner, forms::Runtime& runtime, const QString& docume
 }
 
 QString ExportPagePdf(QWidget* owner, forms::Runtime& runtime, const QString& documentName,
-                      const QString& suggestedName, const PagePainter& page) {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+                      const QString& suggestedName, const PagePainter& page, bool* failed) {
+    // The documents folder where the desktop has one, else the home folder.
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(documents).exists()) {
+        documents = QDir::homePath();
+    }
     QString path = runtime.SaveFileName(owner,
                                         //: Title of the file dialog that saves the result as a
                                         //: PDF document.
@@ -82,7 +89,11 @@ QString ExportPagePdf(QWidget* owner, forms::Runtime& runtime, const QString& do
     }
     const QString shown = QDir::toNativeSeparators(path);
     QString reason;
-    if (!WritePdf(path, documentName, page, &reason)) {
+    const bool written = WritePdf(path, documentName, page, &reason);
+    if (failed != nullptr) {
+        *failed = !written;
+    }
+    if (!written) {
         //: Told when the PDF could not be written; %1 is the file's path, %2 the system's
         //: reason (already translated by the system).
         return QCoreApplication::translate("Printing", "Could not save %1: %2.").arg(shown, reason);

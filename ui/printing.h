@@ -20,15 +20,17 @@ namespace tolvar::ui {
 using PagePainter = std::function<void(QPainter& painter, const QRectF& page)>;
 
 // Asks for a printer with the desktop's print dialog and prints the page there. Returns a text
-// to tell the user what was done, or why nothing was (empty when the user cancelled).
+// to tell the user what was done, or why nothing was (empty when the user cancelled); `failed`,
+// where given, says which.
 QString PrintPage(QWidget* owner, forms::Runtime& runtime, const QString& documentName,
-                  const PagePainter& page);
+                  const PagePainter& page, bool* failed = nullptr);
 
 // Asks for a file name (suggested: `suggestedName` in the user's documents folder) and writes
 // the page there as a one-page PDF. Returns a text to tell the user where it went, or why it
-// did not (empty when the user cancelled).
+// did not (empty when the user cancelled); `failed`, where given, says which.
 QString ExportPagePdf(QWidget* owner, forms::Runtime& runtime, const QString& documentName,
-                      const QString& suggestedName, const PagePainter& page);
+                      const QString& suggestedName, const PagePainter& page,
+                      bool* failed = nullptr);
 
 // Writes the page as a one-page A4 PDF at the path; false, with the system's reason, where it
 // cannot be written.

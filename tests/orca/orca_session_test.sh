@@ -190,6 +190,17 @@ step "i comparison" "keys ctrl+v" "Compare with Earlier Result" \
     "The two orders of your motivators agree closely."
 step "i comparison closed" "keys Escape" "Tolvar"
 
+# k. The Result menu is read entry by entry; Save from it, and where the file went is heard. The
+# keys wait until the window is active again after the comparison.
+window_active() { [[ $(xdotool getactivewindow getwindowname) == Tolvar ]]; }
+poll 10 window_active || fail "k: the window did not become active again"
+step "k menu" "keys alt+r" "Copy Result"
+step "k menu entry" "keys Down" "Save Result As"
+step "k save dialog" "keys Return" "Save Result As" "dialog"
+step "k saved" "keys Return" "Result saved as $HOME/Tolvar result "
+ls "$HOME"/"Tolvar result "*.txt >/dev/null 2>&1 || fail "k: no file saved in $HOME"
+grep -q "^Tolvar result, copied" "$HOME"/"Tolvar result "*.txt || fail "k: the file is not the result"
+
 # h. Orca met nothing from the program that it could not handle.
 if grep -E "bad content|Could not process" "$work/orca-debug.txt"; then
     fail "h: Orca reported errors"
