@@ -417,6 +417,12 @@ class ComparisonDialog : public QDialog {
         label->setObjectName(name);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
+        // Qt draws a wrapped right-to-left line that ends in a space up to a space's width past
+        // the label's left edge, where its last word would be cut: a margin there holds it.
+        if (label->isRightToLeft()) {
+            label->setContentsMargins(label->fontMetrics().horizontalAdvance(QLatin1Char(' ')), 0,
+                                      0, 0);
+        }
         return label;
     }
 

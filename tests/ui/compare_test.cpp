@@ -185,6 +185,32 @@ Redrawn RedrawLabel(const QLabel& label, const QList<std::pair<int, int>>& range
     return redrawn;
 }
 
+// How many pixels of a label's text Qt draws beyond the label's left or right edge, where they are
+// cut: its text drawn as the label draws it, into the label's contents placed in a wider image.
+int InkBeyondSides(const QLabel& label) {
+    const int beyond = 40;
+    QImage image(label.width() + 2 * beyond, label.height(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setLayoutDirection(label.layoutDirection());
+    painter.setFont(label.font());
+    painter.setPen(Qt::black);
+    const QString text =
+        label.buddy() != nullptr ? QString(label.text()).remove(QLatin1Char('&')) : label.text();
+    const Qt::Alignment alignment = QStyle::visualAlignment(
+        text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight, label.alignment());
+    painter.drawText(label.contentsRect().translated(beyond, 0), int(alignment) | Qt::TextWordWrap,
+                     text);
+    painter.end();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            count += Ink(image, x, y) && (x < beyond || x >= beyond + label.width()) ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 // The ink of an image, cropped to where there is any: black on white.
 QImage InkMask(const QImage& image) {
     QRect box;
@@ -422,6 +448,7 @@ class CompareTest : public QObject {
             }
             auto* summary = dialog.findChild<QLabel*>(QStringLiteral("comparisonSummary"));
             const QString text = summary->text();
+            QCOMPARE(InkBeyondSides(*summary), 0);
             // Drawn anew, the summary's ink is the label's own but for a pixel's difference where
             // a right-to-left line ends (under 2% of the ink's box): the same lines, words and
             // order.
@@ -503,6 +530,7 @@ class CompareTest : public QObject {
                 const QRect drawn = label->fontMetrics().boundingRect(
                     label->contentsRect(), Qt::TextWordWrap | int(label->alignment()), shown);
                 QVERIFY2(label->contentsRect().contains(drawn), qPrintable(where));
+                QVERIFY2(InkBeyondSides(*label) == 0, qPrintable(where));
             }
             auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("comparisonTable"));
             QVERIFY(table->width() <= view->width());
