@@ -456,6 +456,8 @@ class ComparisonDialog : public QDialog {
         for (int column = 1; column < table->columnCount(); ++column) {
             table->resizeColumnToContents(column);
         }
+        // The widths follow the dialog's; a column dragged wider would push the table past it.
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         // No cell is current as the table opens, so none is highlighted or framed: that would
         // read as a motivator singled out. The focus still comes into the table, and the first
         // arrow key chooses the first row.
