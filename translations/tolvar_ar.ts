@@ -46,11 +46,6 @@
         <translation>ترتيب محفزاتك اليوم معاكس لترتيبها السابق إلى حد كبير.</translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation>من أزواج المحفزات الـ28، %1 بالترتيب نفسه في النتيجتين، و%2 بترتيب معاكس، و%3 متساوية التقييم في إحداهما (معامل كندال تاو-ب: ‎%4، حيث 1 يعني الترتيب نفسه، و0 انعدام العلاقة، و‎-1 الترتيب المعاكس).</translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation>لم يتغير أي تقييم بأكثر من نقطة واحدة. وإجابة واحدة مختلفة تكفي لإحداث تغير بهذا الصغر (ارتفاع تقييم بنقطة وانخفاض آخر بنقطة)، لذا لا ينبغي أن يبنى عليه أي استنتاج.</translation>
@@ -203,6 +198,11 @@
         <source>it holds no text.</source>
         <translation>لا يوجد أي نص.</translation>
     </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
+        <translation>أزواج المحفزات (28 زوجًا في المجموع) ذات الترتيب نفسه في النتيجتين: %1؛ وذات الترتيب المعاكس: %2؛ والمتساوية التقييم في إحداهما أو في كلتيهما: %3 (معامل كندال تاو-ب: ‎%4، حيث 1 يعني الترتيب نفسه، و0 انعدام العلاقة، و‎-1 الترتيب المعاكس).</translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -229,12 +229,12 @@
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  المكانة والنفوذ والقيادة</translation>
+        <translation>  مكانة وسلطة وقيادة</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>المكانة والنفوذ والقيادة</translation>
+        <translation>مكانة وسلطة وقيادة</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>

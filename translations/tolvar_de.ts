@@ -42,11 +42,6 @@
         <translation>Die beiden Rangfolgen Ihrer Motivatoren sind weitgehend umgekehrt.</translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation>Von den 28 Motivatorpaaren stehen %1 in beiden Ergebnissen in derselben Reihenfolge, %2 in entgegengesetzter Reihenfolge, und %3 sind in einem der beiden Ergebnisse gleich bewertet (Kendalls Tau-b: %4, wobei 1 für dieselbe Reihenfolge steht, 0 für keinen Zusammenhang und -1 für die umgekehrte Reihenfolge).</translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation>Keine Bewertung hat sich um mehr als einen Punkt verändert. Eine so kleine Änderung entsteht schon durch eine einzige geänderte Antwort (eine Bewertung steigt um eins, eine andere sinkt um eins). Messen Sie ihr also keine Bedeutung bei.</translation>
@@ -199,18 +194,23 @@
         <source>it holds no text.</source>
         <translation>kein Text.</translation>
     </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
+        <translation>Motivatorpaare (28 insgesamt) in beiden Ergebnissen in derselben Reihenfolge: %1; in umgekehrter Reihenfolge: %2; in einem der beiden Ergebnisse oder in beiden gleich bewertet: %3 (Kendalls Tau-b: %4, wobei 1 für dieselbe Reihenfolge steht, 0 für keinen Zusammenhang und -1 für die umgekehrte Reihenfolge).</translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
     <message>
         <source>  My availability and closeness to family members</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Für meine Familie da sein und ihr nahestehen</translation>
+        <translation>  Für meine Familie da sein und ihr nahe sein</translation>
     </message>
     <message>
         <source>My availability and closeness to famility members</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Für meine Familie da sein und ihr nahestehen</translation>
+        <translation>Für meine Familie da sein und ihr nahe sein</translation>
     </message>
     <message>
         <source>  More material rewards and benefits</source>

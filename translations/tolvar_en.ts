@@ -42,11 +42,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation type="unfinished"></translation>
@@ -197,6 +192,11 @@
     </message>
     <message>
         <source>it holds no text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -42,11 +42,6 @@
         <translation>Les deux classements de vos facteurs de motivation sont en grande partie inversés.</translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation>Sur les 28&#xa0;paires de facteurs de motivation, on en compte %1 dans le même ordre dans les deux résultats, %2 dans l’ordre inverse et %3 à égalité dans l’un des deux (tau-b de Kendall&#xa0;: %4, où 1 signifie le même ordre, 0 aucun lien et -1 l’ordre inverse).</translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation>Aucune note n’a varié de plus d’un point. Une seule réponse modifiée suffit à produire une variation aussi faible (une note monte d’un point, une autre baisse d’un point)&#x202f;; n’en tirez donc aucune conclusion.</translation>
@@ -199,6 +194,11 @@
         <source>it holds no text.</source>
         <translation>il ne contient aucun texte.</translation>
     </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
+        <translation>Paires de facteurs de motivation (28 en tout) dans le même ordre dans les deux résultats&#xa0;: %1&#xa0;; dans l’ordre inverse&#xa0;: %2&#xa0;; à égalité dans l’un des deux résultats ou dans les deux&#xa0;: %3 (tau-b de Kendall&#xa0;: %4, où 1 signifie le même ordre, 0 aucun lien et -1 l’ordre inverse).</translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -215,22 +215,22 @@
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Récompenses matérielles et avantages accrus</translation>
+        <translation>  Davantage de récompenses matérielles et d’avantages</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Récompenses matérielles et avantages accrus</translation>
+        <translation>Davantage de récompenses matérielles et d’avantages</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  Statut, pouvoir et leadership</translation>
+        <translation>  Statut social, pouvoir et leadership</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>Statut, pouvoir et leadership</translation>
+        <translation>Statut social, pouvoir et leadership</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>

@@ -42,11 +42,6 @@
         <translation>आपके प्रेरकों के पहले और आज के क्रम बहुत हद तक एक-दूसरे के उलटे हैं।</translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation>प्रेरकों के 28 जोड़ों में से, दोनों परिणामों में एक ही क्रम वाले जोड़े: %1, उलटे क्रम वाले: %2, और किसी एक परिणाम में बराबरी वाले: %3 (केंडल का टाउ-बी: %4, जहाँ 1 का अर्थ है एक ही क्रम, 0 का अर्थ है कोई संबंध नहीं, और -1 का अर्थ है उलटा क्रम)।</translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation>कोई भी रेटिंग एक अंक से अधिक नहीं बदली। केवल एक उत्तर बदलने से ही इतना छोटा बदलाव हो जाता है (एक रेटिंग एक अंक बढ़ जाती है और दूसरी एक अंक घट जाती है), इसलिए इसका कोई ख़ास मतलब न निकालें।</translation>
@@ -199,6 +194,11 @@
         <source>it holds no text.</source>
         <translation>कोई टेक्स्ट नहीं है।</translation>
     </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
+        <translation>प्रेरकों के 28 जोड़ों में से दोनों परिणामों में एक ही क्रम वाले जोड़े: %1; उलटे क्रम वाले: %2; किसी एक परिणाम में या दोनों में बराबरी वाले: %3 (केंडल का टाउ-बी: %4, जहाँ 1 का अर्थ है एक ही क्रम, 0 का अर्थ है कोई संबंध नहीं, और -1 का अर्थ है उलटा क्रम)।</translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -215,22 +215,22 @@
     <message>
         <source>  More material rewards and benefits</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  अधिक कमाई और सुविधाएँ</translation>
+        <translation>  अधिक कमाई और अन्य भौतिक लाभ</translation>
     </message>
     <message>
         <source>More material rewards and benefits</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>अधिक कमाई और सुविधाएँ</translation>
+        <translation>अधिक कमाई और अन्य भौतिक लाभ</translation>
     </message>
     <message>
         <source>  Status, power and leadership</source>
         <extracomment>A motivator, beside its option button. Keep the two leading spaces.</extracomment>
-        <translation>  प्रतिष्ठा, अधिकार और नेतृत्व</translation>
+        <translation>  सामाजिक दर्जा, सत्ता और नेतृत्व</translation>
     </message>
     <message>
         <source>Status, power and leadership</source>
         <extracomment>The same motivator as one side of a question, after &quot;A]&quot; or &quot;B]&quot;.</extracomment>
-        <translation>प्रतिष्ठा, अधिकार और नेतृत्व</translation>
+        <translation>सामाजिक दर्जा, सत्ता और नेतृत्व</translation>
     </message>
     <message>
         <source>  Autonomy  i.e. myself being my boss</source>

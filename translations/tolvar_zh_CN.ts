@@ -41,11 +41,6 @@
         <translation>您的激励因素在两次结果中的排序大体相反。</translation>
     </message>
     <message>
-        <source>Of the 28 pairs of motivators, %1 are in the same order in both results, %2 in the opposite order and %3 tied in one of them (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
-        <extracomment>%1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated alike in one result; %4 is Kendall&apos;s rank correlation, as 0.71.</extracomment>
-        <translation>在 28 对激励因素中，有 %1 对在两次结果中的顺序相同，%2 对顺序相反，%3 对在其中一次结果中评分相同（肯德尔 tau-b：%4，其中 1 表示顺序相同，0 表示没有关联，-1 表示顺序相反）。</translation>
-    </message>
-    <message>
         <source>No rating moved by more than one point. One changed reply makes a change that small (one rating up by one, another down by one), so read nothing into it.</source>
         <extracomment>When no rating changed by more than one point.</extracomment>
         <translation>没有任何评分的变化超过 1 分。只要改变一个回答，就会产生这么小的变化（一个评分加 1，另一个评分减 1），因此无需对此作任何解读。</translation>
@@ -197,6 +192,11 @@
     <message>
         <source>it holds no text.</source>
         <translation>没有文本。</translation>
+    </message>
+    <message>
+        <source>Pairs of motivators (28 in all) in the same order in both results: %1; in the opposite order: %2; tied in either result or both: %3 (Kendall&apos;s tau-b: %4, where 1 is the same order, 0 no relation and -1 the reverse order).</source>
+        <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
+        <translation>在 28 对激励因素中，两次结果顺序相同的：%1 对；顺序相反的：%2 对；在至少一次结果中两者评分相同的：%3 对（肯德尔 tau-b：%4，其中 1 表示顺序相同，0 表示没有关联，-1 表示顺序相反）。</translation>
     </message>
 </context>
 <context>

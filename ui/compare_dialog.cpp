@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <optional>
 
 #include "kept_results.h"
@@ -80,17 +81,7 @@ QStringList SummarySentences(const CopiedResult& earlier, const TodaysResult& to
         sentences << QCoreApplication::translate(
             "Comparison", "The two orders of your motivators are largely reversed.");
     }
-    //: %1, %2, %3: pairs of motivators (28 in all) ordered alike, ordered oppositely, rated
-    //: alike in one result; %4 is Kendall's rank correlation, as 0.71.
-    sentences << QCoreApplication::translate(
-                     "Comparison",
-                     "Of the 28 pairs of motivators, %1 are in the same order in both results, %2 "
-                     "in the opposite order and %3 tied in one of them (Kendall's tau-b: %4, where "
-                     "1 is the same order, 0 no relation and -1 the reverse order).")
-                     .arg(order.same)
-                     .arg(order.opposite)
-                     .arg(order.tied)
-                     .arg(QLocale().toString(tau, 'f', 2));
+    sentences << PairsSentence(order);
     const std::vector<Int16> moved = MovedMost(earlier.ratings, today.ratings);
     if (moved.empty()) {
         //: When no rating changed by more than one point.
@@ -174,28 +165,120 @@ QString Title() {
     return QCoreApplication::translate("Comparison", "Compare with Earlier Result");
 }
 
-// The dialog is as large as its content, its wrapped sentences laid out at the table's width;
-// where that is larger than the screen, the content scrolls, so that large text stays large.
+// The ratings then and today: the figures' columns as wide as their content, the motivators'
+// column the rest of the width, its names wrapped there and each row as high as its name needs.
+// Its height follows its width, so that the dialog scrolls one way only, vertically.
+class RatingsTable : public QTableWidget {
+  public:
+    RatingsTable(int rows, int columns) : QTableWidget(rows, columns) {
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
+
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override {
+        const int names = NamesWidth(width - 2 * frameWidth());
+        int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height();
+        for (int row = 0; row < rowCount(); ++row) {
+            height += RowHeight(row, names);
+        }
+        return height;
+    }
+    QSize sizeHint() const override {
+        const int width = FiguresWidth() + NamesNaturalWidth() + 2 * frameWidth();
+        return {width, heightForWidth(width)};
+    }
+    // As narrow as the longest word of a name allows; its height at a given width is the
+    // layout's to ask, so the least is that of the names unwrapped.
+    QSize minimumSizeHint() const override {
+        return {FiguresWidth() + NamesNarrowestWidth() + 2 * frameWidth(), sizeHint().height()};
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTableWidget::resizeEvent(event);
+        const int names = NamesWidth(viewport()->width());
+        setColumnWidth(0, names);
+        for (int row = 0; row < rowCount(); ++row) {
+            setRowHeight(row, RowHeight(row, names));
+        }
+    }
+
+  private:
+    int FiguresWidth() const {
+        int width = 0;
+        for (int column = 1; column < columnCount(); ++column) {
+            width += columnWidth(column);
+        }
+        return width;
+    }
+    int NamesWidth(int inside) const {
+        return std::max(inside - FiguresWidth(), NamesNarrowestWidth());
+    }
+    // Unwrapped, or the heading's width where that is wider.
+    int NamesNaturalWidth() const {
+        int widest = horizontalHeader()->sectionSizeHint(0);
+        for (int row = 0; row < rowCount(); ++row) {
+            widest = std::max(widest, CellHint(row, 0, QRect()).width());
+        }
+        return widest + (showGrid() ? 1 : 0);
+    }
+    // The longest word of a name, so that names wrap between words and never within one.
+    int NamesNarrowestWidth() const {
+        const int margin =
+            2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1;
+        int widest = horizontalHeader()->sectionSizeHint(0);
+        for (int row = 0; row < rowCount(); ++row) {
+            for (const QString& word : item(row, 0)->text().split(u' ', Qt::SkipEmptyParts)) {
+                widest = std::max(widest, fontMetrics().horizontalAdvance(word) + margin);
+            }
+        }
+        return widest;
+    }
+    // As the view's own delegate sizes the row, with the name wrapped at the given width, and
+    // no lower than the view lets a row be.
+    int RowHeight(int row, int names) const {
+        int height = 0;
+        for (int column = 0; column < columnCount(); ++column) {
+            const int width = column == 0 ? names : columnWidth(column);
+            height = std::max(height, CellHint(row, column, QRect(0, 0, width, 1)).height());
+        }
+        return std::max(height + (showGrid() ? 1 : 0), verticalHeader()->minimumSectionSize());
+    }
+    // The delegate's size for a cell: its text wrapped within the rectangle's width, or unwrapped
+    // where the rectangle is empty.
+    QSize CellHint(int row, int column, const QRect& rect) const {
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        option.rect = rect;
+        const QModelIndex index = model()->index(row, column);
+        return itemDelegateForIndex(index)->sizeHint(option, index);
+    }
+};
+
+// The dialog is as wide as its content unwrapped, or as the screen allows, and as high as its
+// content laid out at that width, or as the screen allows; beyond that its content scrolls
+// vertically, so that large text stays large and every sentence wraps within the dialog.
 void FitToScreen(QDialog& dialog, QScrollArea* area, const QWidget* buttons) {
     QWidget* content = area->widget();
-    const int width = content->sizeHint().width();
-    const int height = content->layout()->hasHeightForWidth()
-                           ? content->layout()->heightForWidth(width)
-                           : content->sizeHint().height();
     const QMargins margins = dialog.layout()->contentsMargins();
     const int extent = dialog.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &dialog);
-    const QSize wanted(width + margins.left() + margins.right() + extent,
-                       height + buttons->sizeHint().height() + dialog.layout()->spacing() +
-                           margins.top() + margins.bottom());
     const QWidget* over = dialog.parentWidget() != nullptr ? dialog.parentWidget() : &dialog;
     const QSize room = over->screen()->availableGeometry().size() * 0.9;
-    dialog.resize(wanted.boundedTo(room));
+    const int outside = margins.left() + margins.right() + extent;
+    const int width = std::min(content->sizeHint().width() + outside, room.width());
+    const int height = content->layout()->heightForWidth(width - outside) +
+                       buttons->sizeHint().height() + dialog.layout()->spacing() + margins.top() +
+                       margins.bottom();
+    dialog.resize(width, std::min(height, room.height()));
 }
 
 QScrollArea* ScrollingArea(QWidget* content) {
     auto* area = new QScrollArea;
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area->setWidget(content);
     return area;
 }
@@ -348,12 +431,18 @@ class ComparisonDialog : public QDialog {
         label->setObjectName(name);
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
+        // Qt draws a wrapped right-to-left line that ends in a space up to a space's width past
+        // the label's left edge, where its last word would be cut: a margin there holds it.
+        if (label->isRightToLeft()) {
+            label->setContentsMargins(label->fontMetrics().horizontalAdvance(QLatin1Char(' ')), 0,
+                                      0, 0);
+        }
         return label;
     }
 
     static QTableWidget* Table(const CopiedResult& earlier, const TodaysResult& today) {
         const std::vector<Row> rows = Rows(earlier, today);
-        auto* table = new QTableWidget(static_cast<int>(rows.size()), 4);
+        auto* table = new RatingsTable(static_cast<int>(rows.size()), 4);
         table->setObjectName(QStringLiteral("comparisonTable"));
         table->setHorizontalHeaderLabels(ColumnHeadings());
         table->verticalHeader()->hide();
@@ -361,10 +450,9 @@ class ComparisonDialog : public QDialog {
         table->setSelectionBehavior(QAbstractItemView::SelectRows);
         table->setSelectionMode(QAbstractItemView::SingleSelection);
         table->setTabKeyNavigation(false);
-        table->setWordWrap(false);
+        table->setWordWrap(true);
         table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        table->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
         int at = 0;
         for (const Row& row : rows) {
             const QStringList cells = {Name(row.motivator), QString::number(row.earlier),
@@ -379,16 +467,36 @@ class ComparisonDialog : public QDialog {
             }
             ++at;
         }
-        table->resizeColumnsToContents();
-        table->horizontalHeader()->setStretchLastSection(true);
-        // Never squeezed: where the dialog is narrower than the table, its content scrolls.
-        table->setMinimumSize(table->sizeHint());
-        table->setCurrentCell(0, 0);
+        for (int column = 1; column < table->columnCount(); ++column) {
+            table->resizeColumnToContents(column);
+        }
+        // The widths follow the dialog's; a column dragged wider would push the table past it.
+        table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        // No cell is current as the table opens, so none is highlighted or framed: that would
+        // read as a motivator singled out. The focus still comes into the table, and the first
+        // arrow key chooses the first row.
+        table->setCurrentIndex({});
         return table;
     }
 };
 
 }  // namespace
+
+QString PairsSentence(const OrderAgreement& order) {
+    //: %1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both
+    //: results, in the opposite order, and tied (rated alike) in either result or both; each
+    //: count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall's
+    //: rank correlation, as 0.71 or -0.38.
+    return QCoreApplication::translate(
+               "Comparison",
+               "Pairs of motivators (28 in all) in the same order in both results: %1; in the "
+               "opposite order: %2; tied in either result or both: %3 (Kendall's tau-b: %4, where "
+               "1 is the same order, 0 no relation and -1 the reverse order).")
+        .arg(order.same)
+        .arg(order.opposite)
+        .arg(order.tied)
+        .arg(QLocale().toString(order.tauB.value_or(0.0), 'f', 2));
+}
 
 QString ReadProblemText(const ReadFailure& failure) {
     switch (failure.problem) {

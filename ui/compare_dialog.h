@@ -6,6 +6,7 @@
 
 #include "copied_result.h"
 #include "forms.h"
+#include "result_comparison.h"
 
 class QDateTime;
 class QWidget;
@@ -19,6 +20,10 @@ struct TodaysResult {
     Ratings ratings;
     Replies replies;
 };
+
+// How the 28 pairs of motivators are ordered in two results, in the user's language: the counts
+// and Kendall's tau-b, in a sentence that reads right for every count.
+QString PairsSentence(const OrderAgreement& order);
 
 // What is wrong with a text given as an earlier result, in the user's language.
 QString ReadProblemText(const ReadFailure& failure);

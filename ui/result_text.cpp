@@ -24,14 +24,21 @@ const char* const REPLIES = QT_TRANSLATE_NOOP("ResultReport", "Replies: %1");
 // Motivators each language has since worded otherwise; never removed, so that every copy made
 // before stays readable.
 constexpr EarlierName EARLIER_NAMES[] = {
+    {"ar", 3, "المكانة والسلطة والقيادة"},
+    {"ar", 3, "المكانة والنفوذ والقيادة"},
     {"de", 1, "Für meine Familienangehörigen da sein und ihnen nahestehen"},
+    {"de", 1, "Für meine Familie da sein und ihr nahestehen"},
     {"de", 2, "Mehr materielle Belohnungen und Vergünstigungen"},
     {"es", 2, "Más recompensas materiales y beneficios"},
     {"es", 6, "Oportunidades para actividades recreativas y para la innovación"},
-    {"fr", 2, "Davantage de récompenses matérielles et d’avantages"},
+    {"fr", 2, "Davantage de récompenses matérielles et d’avantages"},  // the present name again
+    {"fr", 2, "Récompenses matérielles et avantages accrus"},
+    {"fr", 3, "Statut, pouvoir et leadership"},
     {"fr", 5, "Pratiquer et promouvoir l’éthique et d’autres valeurs dans la société"},
     {"hi", 2, "अधिक भौतिक पुरस्कार और लाभ"},
+    {"hi", 2, "अधिक कमाई और सुविधाएँ"},
     {"hi", 3, "प्रतिष्ठा, शक्ति और नेतृत्व"},
+    {"hi", 3, "प्रतिष्ठा, अधिकार और नेतृत्व"},
     {"hi", 6, "मनोरंजन की गतिविधियों और नवाचार के अवसर"},
 };
 
