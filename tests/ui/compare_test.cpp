@@ -76,7 +76,7 @@ void CompareReversed(const std::function<void(QDialog&)>& look) {
         dialog.hide();
         return int(QDialog::Accepted);
     };
-    tolvar::ui::CompareWithEarlierResult(nullptr, runtime, {2, todayRatings, today});
+    tolvar::ui::CompareWithEarlierResult(nullptr, runtime, {2, todayRatings, today}, runtime.now);
     QCOMPARE(runtime.dialogs, QStringList{QStringLiteral("comparison")});
 }
 
