@@ -312,7 +312,8 @@ class OverTimeTest : public QObject {
             for (int row = 0; row < table->rowCount(); ++row) {
                 QStyleOptionViewItem option;
                 option.initFrom(table);
-                option.features |= QStyleOptionViewItem::WrapText;
+                option.features |=
+                    QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasDisplay;
                 option.text = table->item(row, 0)->text();
                 option.rect = QRect(0, 0, table->columnWidth(0), table->rowHeight(row));
                 const QSize needed =
