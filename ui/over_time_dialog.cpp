@@ -49,14 +49,20 @@ bool RightToLeft() {
     return WrittenRightToLeft() || QGuiApplication::isRightToLeft();
 }
 
-// A copy's time as people read it, "2026-12-08 14:05" (the copy writes a T between date and
-// time); where it is not in that form, as the copy wrote it. From right to left isolated as a
-// left-to-right run, or its parts would change places.
-QString Time(const CopiedResult& result, QChar between = QLatin1Char(' ')) {
+// A copy's time as people read it, "2026-12-08 14:05", its date and time apart (the copy writes
+// a T between them); where it is not in that form, as the copy wrote it.
+QString TimeApart(const CopiedResult& result, QChar between) {
     QString time = FromUtf8(result.copiedAt);
     if (time.size() == 16 && time.at(10) == QLatin1Char('T')) {
         time[10] = between;
     }
+    return time;
+}
+
+// The time on one line. From right to left isolated as a left-to-right run, or its date and
+// time would change places.
+QString Time(const CopiedResult& result) {
+    const QString time = TimeApart(result, QLatin1Char(' '));
     return RightToLeft() ? QChar(0x2066) + time + QChar(0x2069) : time;
 }
 
@@ -202,7 +208,7 @@ QString ResultHeading(const ResultSeries& series, std::size_t at) {
         //: The column of today's rating in the results over time.
         return QCoreApplication::translate("OverTime", "Today");
     }
-    return Time(series.results[at], QLatin1Char('\n'));
+    return TimeApart(series.results[at], QLatin1Char('\n'));
 }
 
 // Today's order: the highest rating first, ties in the window's order.
@@ -512,7 +518,8 @@ class SeriesPage {
 
     // Lays the page out, drawing it where asked; how tall it is.
     qreal Draw(bool ink) {
-        painter_.setLayoutDirection(Direction());
+        // Each text takes its direction from its own letters, as a label does on screen.
+        painter_.setLayoutDirection(Qt::LayoutDirectionAuto);
         painter_.setPen(Qt::black);
         qreal y = page_.top();
         y +=
@@ -589,7 +596,10 @@ class SeriesPage {
     static Qt::LayoutDirection Direction() {
         return RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     }
-    static int Leading() { return RightToLeft() ? Qt::AlignRight : Qt::AlignLeft; }
+    // The side the page's texts start at, on the page whatever each text's own direction.
+    static int Leading() {
+        return (RightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
+    }
 
     QPainter& painter_;
     const QRectF page_;
