@@ -23,7 +23,7 @@ package_packages=(git dpkg-dev debhelper libgtest-dev librapidcheck-dev
 # buses).
 # The fonts the package recommends for Hindi, Arabic and Chinese, so that the program can be
 # tried in each language.
-test_packages=(file xvfb xauth openbox x11-utils xdotool weston orca speech-dispatcher
+test_packages=(file xvfb xauth openbox x11-utils xdotool xclip poppler-utils weston orca speech-dispatcher
     at-spi2-core dbus procps fonts-lohit-deva fonts-dejavu-core fonts-wqy-microhei)
 
 install_missing() {

@@ -9,7 +9,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,8 +17,11 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "kept_results.h"
 #include "language.h"
+#include "plain_text_field.h"
 #include "result_comparison.h"
+#include "result_series.h"
 #include "result_text.h"
 #include "screen_reader.h"
 
@@ -211,7 +213,7 @@ class PasteResultDialog : public QDialog {
         auto* prompt = new QLabel(QCoreApplication::translate(
             "Comparison", "&Paste or type the earlier result as Tolvar copied it:"));
         prompt->setWordWrap(true);
-        text_ = new QPlainTextEdit;
+        text_ = new PlainTextField;
         text_->setObjectName(QStringLiteral("earlierResult"));
         text_->setTabChangesFocus(true);
         prompt->setBuddy(text_);
@@ -234,44 +236,56 @@ class PasteResultDialog : public QDialog {
         announcer_->Announce(problem_->text());
     }
 
-    const std::optional<CopiedResult>& Result() const { return result_; }
+    // The text, once it holds one or more results that can be read.
+    std::optional<QString> Results() const {
+        return ready_ ? std::optional<QString>(text_->toPlainText()) : std::nullopt;
+    }
 
   private:
     void Check() {
         const QString text = text_->toPlainText();
-        const bool hadResult = result_.has_value();
-        result_.reset();
+        const bool wasReady = ready_;
+        ready_ = false;
         if (text.trimmed().isEmpty()) {
             //: In the dialog that takes an earlier result: why the clipboard's text was not
             //: taken; %1 says what is wrong with it.
             problem_->setText(QCoreApplication::translate("Comparison", "On the clipboard: %1")
                                   .arg(clipboardProblem_));
         } else {
-            const ReadOutcome outcome = ReadCopiedResult(text.toStdString(), wordings_);
+            const auto outcome = ReadCopiedResults(text.toStdString(), wordings_);
             if (const auto* failure = std::get_if<ReadFailure>(&outcome)) {
                 problem_->setText(ReadProblemText(*failure));
             } else {
-                result_ = std::get<CopiedResult>(outcome);
-                //: In the dialog that takes an earlier result, once it holds one; %1 is the
-                //: date and time it was copied.
-                problem_->setText(QCoreApplication::translate(
-                                      "Comparison", "A result copied %1, ready to compare.")
-                                      .arg(FromUtf8(result_->copiedAt)));
+                ready_ = true;
+                const auto& results = std::get<std::vector<CopiedResult>>(outcome);
+                if (results.size() == 1) {
+                    //: In the dialog that takes an earlier result, once it holds one; %1 is the
+                    //: date and time it was copied.
+                    problem_->setText(QCoreApplication::translate(
+                                          "Comparison", "A result copied %1, ready to compare.")
+                                          .arg(FromUtf8(results.front().copiedAt)));
+                } else {
+                    //: In the dialog that takes an earlier result, once it holds several; %n is
+                    //: how many.
+                    problem_->setText(
+                        QCoreApplication::translate("Comparison", "%n results, ready to compare.",
+                                                    nullptr, static_cast<int>(results.size())));
+                }
             }
         }
-        buttons_->button(QDialogButtonBox::Ok)->setEnabled(result_.has_value());
-        if (hadResult != result_.has_value()) {
+        buttons_->button(QDialogButtonBox::Ok)->setEnabled(ready_);
+        if (wasReady != ready_) {
             announcer_->Announce(problem_->text());
         }
     }
 
-    const std::vector<ResultWording>& wordings_;
+    const std::vector<ResultWording> wordings_;
     const QString clipboardProblem_;
-    QPlainTextEdit* text_;
+    PlainTextField* text_;
     QLabel* problem_;
     QDialogButtonBox* buttons_;
     Announcer* announcer_ = nullptr;
-    std::optional<CopiedResult> result_;
+    bool ready_ = false;
 };
 
 // The comparison: a table of the ratings then and today, and what they say in plain words.
@@ -456,25 +470,30 @@ QString ComparisonText(const CopiedResult& earlier, const TodaysResult& today) {
     return text + SummarySentences(earlier, today).join(QLatin1Char(' ')) + QLatin1Char('\n');
 }
 
-void CompareWithEarlierResult(QWidget* window, forms::Runtime& runtime, const TodaysResult& today) {
-    const std::vector<ResultWording> wordings = ResultWordings();
+void CompareWithEarlierResult(QWidget* window, forms::Runtime& runtime, const TodaysResult& today,
+                              const QDateTime& now) {
     const QString clipboard = runtime.ClipboardText();
-    ReadOutcome outcome = ReadFailure{};
-    if (!clipboard.trimmed().isEmpty()) {
-        outcome = ReadCopiedResult(clipboard.toStdString(), wordings);
+    ReadFailure failure;
+    if (!clipboard.trimmed().isEmpty() &&
+        CompareWithResultsIn(window, runtime, today, now, clipboard, &failure)) {
+        return;
     }
-    if (const auto* failure = std::get_if<ReadFailure>(&outcome)) {
-        PasteResultDialog paste(window, wordings,
-                                clipboard.trimmed().isEmpty()
-                                    //: Why the clipboard was not compared: it holds no text.
-                                    ? QCoreApplication::translate("Comparison", "it holds no text.")
-                                    : ReadProblemText(*failure));
-        if (runtime.Exec(paste) != QDialog::Accepted || !paste.Result()) {
-            return;
-        }
-        outcome = *paste.Result();
+    PasteResultDialog paste(window, ResultWordings(),
+                            clipboard.trimmed().isEmpty()
+                                //: Why the clipboard was not compared: it holds no text.
+                                ? QCoreApplication::translate("Comparison", "it holds no text.")
+                                : ReadProblemText(failure));
+    if (runtime.Exec(paste) != QDialog::Accepted) {
+        return;
     }
-    ComparisonDialog comparison(window, std::get<CopiedResult>(outcome), today, runtime);
+    if (const auto text = paste.Results()) {
+        CompareWithResultsIn(window, runtime, today, now, *text, nullptr);
+    }
+}
+
+void ShowComparison(QWidget* window, forms::Runtime& runtime, const CopiedResult& earlier,
+                    const TodaysResult& today) {
+    ComparisonDialog comparison(window, earlier, today, runtime);
     runtime.Exec(comparison);
 }
 

@@ -7,6 +7,7 @@
 #include "copied_result.h"
 #include "forms.h"
 
+class QDateTime;
 class QWidget;
 
 namespace tolvar::ui {
@@ -25,9 +26,15 @@ QString ReadProblemText(const ReadFailure& failure);
 // The comparison as text to keep, in the user's language.
 QString ComparisonText(const CopiedResult& earlier, const TodaysResult& today);
 
-// Compares today's result with an earlier copied one: the one on the clipboard, or, where the
-// clipboard holds none, one the user pastes or types into a small dialog that says what keeps it
-// from being read. Shows the comparison; keeps nothing and changes nothing in the window.
-void CompareWithEarlierResult(QWidget* window, forms::Runtime& runtime, const TodaysResult& today);
+// Compares today's result with earlier copied ones: those on the clipboard, or, where the
+// clipboard holds none, those the user pastes or types into a small dialog that says what keeps
+// them from being read. One earlier result shows the comparison, several their course over time.
+// Keeps nothing and changes nothing in the window.
+void CompareWithEarlierResult(QWidget* window, forms::Runtime& runtime, const TodaysResult& today,
+                              const QDateTime& now);
+
+// Shows the comparison of today's result with one earlier result.
+void ShowComparison(QWidget* window, forms::Runtime& runtime, const CopiedResult& earlier,
+                    const TodaysResult& today);
 
 }  // namespace tolvar::ui

@@ -28,6 +28,10 @@ int Runtime::MsgBox(QWidget* owner, const MessageBoxRequest& request) {
             box.setDefaultButton(QMessageBox::Ok);
             box.setEscapeButton(QMessageBox::Cancel);
             break;
+        case MB_OK_EXCLAMATION:
+            box.setIcon(QMessageBox::Warning);
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
         case MB_OK_INFORMATION:
             box.setIcon(QMessageBox::Information);
             box.setStandardButtons(QMessageBox::Ok);

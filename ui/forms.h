@@ -19,6 +19,7 @@ inline const QString APP_TITLE = QStringLiteral("Tolvar");
 
 // Message box styles: buttons plus icon.
 inline constexpr int MB_OK = 0;
+inline constexpr int MB_OK_EXCLAMATION = 48;
 inline constexpr int MB_OK_CANCEL_EXCLAMATION = 49;
 inline constexpr int MB_OK_INFORMATION = 64;
 

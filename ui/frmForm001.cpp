@@ -2,25 +2,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmForm001.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QShowEvent>
 
 #include "compare_dialog.h"
+#include "kept_results.h"
 #include "language.h"
 #include "program_icon.h"
 #include "readable_colours.h"
+#include "result_menu.h"
 #include "result_report.h"
 #include "result_text.h"
 
@@ -192,34 +192,13 @@ void frmForm001::CreateControls() {
     //: key.
     cmdEvaluate = CreateButton("cmdEvaluate", tr("&Evaluate"), questions, {7200, 1200, 1215, 375});
 
-    // Keeping the result is the user's own choice: the platform's Copy key anywhere in the
-    // window, or the window's context menu, once the ratings are shown.
-    //: The entry of the window's context menu that copies the result as text. Keep an access key.
-    copyResult_ = new QAction(tr("&Copy Result"), this);
-    copyResult_->setObjectName(QStringLiteral("copyResult"));
-    copyResult_->setShortcut(QKeySequence::Copy);
-    copyResult_->setShortcutContext(Qt::WindowShortcut);
-    addAction(copyResult_);
-    // An earlier copy is compared with the result shown: the platform's Paste key anywhere in
-    // the window, or the context menu.
-    //: The entry of the window's context menu that compares the result shown with an earlier
-    //: copied one. Keep an access key, other than that of "&Copy Result".
-    compareResult_ = new QAction(tr("Co&mpare with Earlier Result..."), this);
-    compareResult_->setObjectName(QStringLiteral("compareResult"));
-    compareResult_->setShortcut(QKeySequence::Paste);
-    compareResult_->setShortcutContext(Qt::WindowShortcut);
-    addAction(compareResult_);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Keeping the result is the user's own choice, from the Result menu, the window's context
+    // menu or the desktop's keys, once the ratings are shown.
+    auto* kept = new KeptResults(this, *runtime_, *announcer_, [this] { return Today(); });
+    resultMenu_ = new ResultMenu(this, kept->Commands());
+    scrolling_->SetMenuBar(resultMenu_->MenuBar());
     // The selector would keep a context menu request to itself; the window's menu serves it too.
     cboCombo01->setContextMenuPolicy(Qt::NoContextMenu);
-    // Shift+F10 asks for the context menu of the control with the focus, as the Menu key does.
-    auto* contextMenuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    connect(contextMenuKey, &QShortcut::activated, this, [this] {
-        QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
-        const QPoint middle = target->rect().center();
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, middle, target->mapToGlobal(middle));
-        QApplication::sendEvent(target, &request);
-    });
 }
 
 QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, QWidget* in,
@@ -283,8 +262,6 @@ void frmForm001::ConnectHandlers() {
     connect(cmdNext, &QPushButton::clicked, this, &frmForm001::cmdNext_Click);
     connect(cmdEvaluate, &QPushButton::clicked, this, &frmForm001::cmdEvaluate_Click);
     connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
-    connect(copyResult_, &QAction::triggered, this, &frmForm001::CopyResult);
-    connect(compareResult_, &QAction::triggered, this, &frmForm001::CompareResult);
 }
 
 // One scale for the whole window: the largest twips-per-pixel at which every text fits, in the
@@ -415,7 +392,7 @@ Ratings frmForm001::RatingsShown() const {
 // the replies were.
 void frmForm001::OfferResult() {
     const bool shown = blnShowRatings != FALSE_FLAG;
-    copyResult_->setEnabled(shown);
+    resultMenu_->OfferResult(shown);
     Label3[0]->setToolTip(shown ? ConsistencySentence(CircularTriads(RatingsShown())) : QString());
 }
 
@@ -429,29 +406,11 @@ Int16 frmForm001::MarkedMotivator() const {
     return marked;
 }
 
-void frmForm001::CopyResult() {
+std::optional<TodaysResult> frmForm001::Today() const {
     if (blnShowRatings == FALSE_FLAG) {
-        return;
+        return std::nullopt;
     }
-    const QString copiedAt = runtime_->Now().toString(QStringLiteral("yyyy-MM-dd'T'HH:mm"));
-    runtime_->SetClipboardText(
-        ResultReport(copiedAt, MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()));
-    //: Said by a screen reader after the result was copied.
-    announcer_->Announce(tr("Result copied."));
-}
-
-// Offered in every phase, so that the Paste key never does nothing without a word: before the
-// ratings are shown it says what the comparison needs.
-void frmForm001::CompareResult() {
-    if (blnShowRatings == FALSE_FLAG) {
-        //: The message when the user asks to compare before the ratings are shown.
-        MsgBox(tr("A comparison follows an evaluation: reply to all 28 questions and click "
-                  "Evaluate, then compare the ratings with an earlier result."),
-               forms::MB_OK_INFORMATION);
-        return;
-    }
-    CompareWithEarlierResult(this, *runtime_,
-                             {MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()});
+    return TodaysResult{MarkedMotivator(), RatingsShown(), exercise_.RatedReplies()};
 }
 
 void frmForm001::ShowRatings() {
@@ -594,8 +553,12 @@ void frmForm001::cmdAbout_Click() {
                          tr("Finds which of eight motivators drives you most, from your replies "
                             "to 28 paired questions.") +
                          CR_LF +
-                         //: In the About message; %1 is the copy key as the desktop names it.
-                         tr("After an evaluation, %1 copies the result as text.").arg(copyKey) +
+                         //: In the About message; "Result" names the window's Result menu,
+                         //: %1 is the copy key as the desktop names it.
+                         tr("After an evaluation, the Result menu copies, saves, prints or "
+                            "exports the result and compares it with earlier ones; %1 copies it "
+                            "as text.")
+                             .arg(copyKey) +
                          CR_LF + CR_LF +
                          //: In the About message: who made the program.
                          tr("Developed by the Tolvar project.") + CR_LF +

@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "compare_dialog.h"
 #include "exercise.h"
 #include "forms.h"
 #include "result_report.h"
@@ -15,12 +17,15 @@
 #include "screen_reader.h"
 #include "twips.h"
 
-class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+
+namespace tolvar::ui {
+class ResultMenu;
+}
 
 namespace tolvar::ui {
 
@@ -54,8 +59,6 @@ class frmForm001 : public QWidget {
     void cmdNext_Click();
     void cmdEvaluate_Click();
     void cboCombo01_Click();
-    void CopyResult();
-    void CompareResult();
 
   private:
     struct Placement {
@@ -87,6 +90,7 @@ class frmForm001 : public QWidget {
     void OfferResult();
     Ratings RatingsShown() const;
     Int16 MarkedMotivator() const;
+    std::optional<TodaysResult> Today() const;
     int MsgBox(const QString& text, int style, const QString& title = {});
 
     std::unique_ptr<forms::Runtime> runtime_;
@@ -107,8 +111,7 @@ class frmForm001 : public QWidget {
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdEvaluate = nullptr;
     QComboBox* cboCombo01 = nullptr;
-    QAction* copyResult_ = nullptr;
-    QAction* compareResult_ = nullptr;
+    ResultMenu* resultMenu_ = nullptr;
     std::array<QGroupBox*, 2> Frame1{};
     std::array<QLabel*, 6> Label1{};
     std::array<QLabel*, 2> Label2{};

@@ -204,12 +204,19 @@ QWidget* ScrollingContent::Content() const {
     return content_;
 }
 
-// The content stands on the window itself until the window first has to scroll it; only then
-// does it move into a scroll area, which it keeps.
+void ScrollingContent::SetMenuBar(QWidget* menuBar) {
+    menuBar_ = menuBar;
+}
+
+// The content stands on the window itself, below the menu bar, until the window first has to
+// scroll it; only then does it move into a scroll area, which it keeps.
 void ScrollingContent::Resize(QSize content, QSize room) {
     content_->setFixedSize(content);
+    const int bar = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
     const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window_);
-    const QSize size = room.isEmpty() ? content : ScrollingWindowSize(content, room, extent);
+    const QSize size = room.isEmpty()
+                           ? content
+                           : ScrollingWindowSize(content, room.shrunkBy({0, bar, 0, 0}), extent);
     if (size != content && area_ == nullptr) {
         area_ = new ContentArea(window_);
         area_->setObjectName(QStringLiteral("scrollingContent"));
@@ -221,9 +228,14 @@ void ScrollingContent::Resize(QSize content, QSize room) {
             area_->show();
         }
     }
-    window_->setFixedSize(size);
+    window_->setFixedSize(size.grownBy({0, bar, 0, 0}));
+    if (menuBar_ != nullptr) {
+        menuBar_->setGeometry(0, 0, size.width(), bar);
+    }
     if (area_ != nullptr) {
-        area_->setGeometry(QRect(QPoint(0, 0), size));
+        area_->setGeometry(QRect(QPoint(0, bar), size));
+    } else {
+        content_->move(0, bar);
     }
 }
 

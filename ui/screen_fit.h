@@ -32,7 +32,8 @@ QPoint FramePositionInside(QRect area, QRect frame);
 
 // The window's content. Where the window fits its screen it is exactly as large as its content
 // and nothing scrolls; where it does not, it takes the room there is and its content scrolls, in
-// a scroll area without a frame that fills the window, and whatever takes the focus (by Tab, an
+// a scroll area without a frame that fills the window below its menu bar, and whatever takes the
+// focus (by Tab, an
 // arrow key, a screen reader, the mouse or the program) is scrolled into view.
 class ScrollingContent : public QObject {
     Q_OBJECT
@@ -43,7 +44,11 @@ class ScrollingContent : public QObject {
     // Where the window's controls go.
     QWidget* Content() const;
 
-    // Gives the content its size, and the window that size or the room, whichever is smaller.
+    // The window's menu bar, across the top of the window above the content.
+    void SetMenuBar(QWidget* menuBar);
+
+    // Gives the content its size, and the window that size or the room, whichever is smaller,
+    // with the menu bar's height above it.
     void Resize(QSize content, QSize room);
 
   private:
@@ -52,6 +57,7 @@ class ScrollingContent : public QObject {
     QWidget* window_;
     QWidget* content_;
     QScrollArea* area_ = nullptr;  // made when the content first has to scroll
+    QWidget* menuBar_ = nullptr;
     bool firstFocus_ = true;
 };
 

@@ -222,7 +222,7 @@ class CompareTest : public QObject {
                  qPrintable(problem));
         QVERIFY(!okAtFirst);
         QVERIFY(fieldEmpty);
-        QVERIFY2(typedProblem.contains(QStringLiteral("holds 2 results")),
+        QVERIFY2(typedProblem.contains(QStringLiteral("2 results, ready to compare")),
                  qPrintable(typedProblem));
         QVERIFY(okOnceTyped);
         QCOMPARE(WindowState(h), before);

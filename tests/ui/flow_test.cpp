@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QtTest>
 
 #include "harness.h"
@@ -336,7 +337,8 @@ class FlowTest : public QObject {
         QCOMPARE(about.style, 64);
         QVERIFY(about.text.startsWith(QStringLiteral("Tolvar " TOLVAR_VERSION "\r\n")));
         QVERIFY(about.text.contains(QStringLiteral("Tolvar project")));
-        QVERIFY(about.text.contains(QStringLiteral("Ctrl+C copies the result")));
+        QVERIFY(about.text.contains(QStringLiteral("the Result menu copies, saves, prints")));
+        QVERIFY(about.text.contains(QStringLiteral("Ctrl+C copies it as text")));
         QCOMPARE(h.Question(), question);
         QCOMPARE(h.Selector()->currentText(), selector);
         QCOMPARE(h.Ratings(), ratings);
@@ -451,8 +453,88 @@ class FlowTest : public QObject {
             menu->close();
         });
         QTest::keyClick(h.Selector(), Qt::Key_F10, Qt::ShiftModifier);
-        QCOMPARE(entries, QStringLiteral("&Copy ResultCo&mpare with Earlier Result..."));
+        QCOMPARE(entries, QStringLiteral("&Copy Result&Save Result As...&Print...Export as "
+                                         "P&DF...Co&mpare with Earlier Result...Compare with "
+                                         "Sa&ved Results..."));
         QVERIFY(h.Clipboard().startsWith(QStringLiteral("Tolvar result, copied")));
+    }
+
+    // One box at a time: the context menu's entry clicked with the middle button and then the
+    // left, or twice, and the key pressed again, while the box is open, open no second box
+    // behind the first. The fake box runs those events as a real box's own event loop does.
+    // Before an evaluation the entry is disabled and the key says what a comparison needs.
+    void oneBoxAtATime_data() {
+        QTest::addColumn<bool>("evaluated");
+        QTest::addColumn<Qt::MouseButton>("first");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("before an evaluation, middle then left")
+            << false << Qt::MiddleButton << false;
+        QTest::newRow("before an evaluation, double click") << false << Qt::LeftButton << true;
+        QTest::newRow("after an evaluation, middle then left") << true << Qt::MiddleButton << false;
+        QTest::newRow("after an evaluation, double click") << true << Qt::LeftButton << true;
+    }
+    void oneBoxAtATime() {
+        QFETCH(bool, evaluated);
+        QFETCH(Qt::MouseButton, first);
+        QFETCH(bool, doubleClick);
+        Harness h;
+        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
+        if (evaluated) {
+            h.AnswerAll(A);
+            h.Click("cmdEvaluate");
+        }
+        QGuiApplication::clipboard()->setText(QString());
+        const auto opened = [&h] { return h.fake->shown.size() + h.fake->dialogs.size(); };
+        const std::size_t before = opened();
+        QPointer<QMenu> menu;
+        QPoint at;
+        int open = 0;
+        int mostOpen = 0;
+        const auto whileOpen = [&] {
+            mostOpen = std::max(mostOpen, ++open);
+            if (open > 1) {  // a second box: the fault; no further nesting
+                --open;
+                return;
+            }
+            if (menu != nullptr) {
+                if (doubleClick) {
+                    QTest::mouseDClick(menu, Qt::LeftButton, {}, at);
+                } else {
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, at);
+                }
+            }
+            QTest::keyClick(h.window.get(), Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::processEvents();
+            --open;
+        };
+        h.fake->whileShown = [&](const tolvar::forms::MessageBoxRequest&) { whileOpen(); };
+        h.fake->onDialog = [&](QDialog&) {
+            whileOpen();
+            return int(QDialog::Rejected);
+        };
+        QTimer::singleShot(0, [&] {
+            menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            const auto actions = menu->actions();
+            const auto compare = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+                return action->objectName() == QStringLiteral("compareResult");
+            });
+            QVERIFY(compare != actions.end());
+            at = menu->actionGeometry(*compare).center();
+            QTest::mouseClick(menu, first, {}, at);
+            if (!(*compare)->isEnabled()) {
+                menu->close();
+                QTest::keyClick(h.window.get(), Qt::Key_V, Qt::ControlModifier);
+            }
+            if (menu != nullptr && menu->isVisible()) {
+                menu->close();
+            }
+        });
+        QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                  h.window->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(h.window.get(), &request);
+        QCOMPARE(mostOpen, 1);
+        QCOMPARE(opened(), before + 1);
     }
 
     // A whole exercise with the keyboard alone: access keys, arrow keys in the selector.

@@ -383,6 +383,7 @@ struct PickEntry : Command {
 };
 
 // Copies the result by Ctrl+C or by the context menu's entry; only the ratings shown are copied.
+// Before they are shown the entry is disabled and the key says what it needs.
 struct CopyResult : Command {
     bool byKey = *rc::gen::arbitrary<bool>();
     explicit CopyResult(const Model& m) { RC_PRE(!m.ended); }
@@ -390,6 +391,11 @@ struct CopyResult : Command {
         m = NextState(m);
         if (m.ratingsVisible) {
             m.clipboard = m.Report();
+        } else if (byKey) {
+            m.messages.push_back({QStringLiteral("There is no result yet: reply to all 28 "
+                                                 "questions and click Evaluate, then copy, save "
+                                                 "or print it."),
+                                  64, QString()});
         }
     }
     void run(const Model& m, Sut& sut) const override {
