@@ -26,6 +26,7 @@
 #include "rating_trend.h"
 #include "result_text.h"
 #include "screen_reader.h"
+#include "wrapped_text.h"
 
 namespace tolvar::ui {
 namespace {
@@ -518,29 +519,24 @@ class SeriesPage {
 
     // Lays the page out, drawing it where asked; how tall it is.
     qreal Draw(bool ink) {
-        // Each text takes its direction from its own letters, as a label does on screen.
-        painter_.setLayoutDirection(Qt::LayoutDirectionAuto);
+        painter_.setLayoutDirection(Direction());
         painter_.setPen(Qt::black);
         qreal y = page_.top();
-        y +=
-            Text(heading_, Box(0, y, page_.width()), Leading() | Qt::AlignTop, Title(), ink) + gap_;
-        qreal headings =
-            Text(font_, Box(0, y, nameWidth_), Leading() | Qt::AlignTop, MotivatorHeading(), ink);
+        y += Paragraph(heading_, Box(0, y, page_.width()), Title(), ink) + gap_;
+        qreal headings = Paragraph(font_, Box(0, y, nameWidth_), MotivatorHeading(), ink);
         for (int at = 0; at < Results(); ++at) {
-            headings = std::max(headings, Text(font_, Box(RatingLeft(at), y, ratingWidth_),
-                                               Qt::AlignHCenter | Qt::AlignTop,
-                                               ResultHeading(series_, std::size_t(at)), ink));
+            headings = std::max(headings, Centred(Box(RatingLeft(at), y, ratingWidth_),
+                                                  ResultHeading(series_, std::size_t(at)), ink));
         }
-        headings = std::max(headings, Text(font_, Box(ChartLeft(), y, chartWidth_),
-                                           Qt::AlignHCenter | Qt::AlignTop, ChartHeading(), ink));
+        headings =
+            std::max(headings, Centred(Box(ChartLeft(), y, chartWidth_), ChartHeading(), ink));
         y += headings + gap_ / 2;
         for (const Int16 motivator : Rows(series_)) {
             y += Row(motivator, y, ink);
         }
         y += gap_;
         for (const QString& paragraph : SummaryParagraphs(series_)) {
-            y += Text(font_, Box(0, y, page_.width()), Leading() | Qt::AlignTop, paragraph, ink) +
-                 gap_ / 2;
+            y += Paragraph(font_, Box(0, y, page_.width()), paragraph, ink) + gap_ / 2;
         }
         return y - page_.top();
     }
@@ -551,20 +547,19 @@ class SeriesPage {
     qreal Row(Int16 motivator, qreal y, bool ink) {
         const qreal chartHeight = line_ * CHART_LINES;
         const QString name = Name(motivator);
-        const qreal height = std::max(
-            chartHeight,
-            Text(font_, Box(0, y, nameWidth_), Leading() | Qt::AlignTop, name, false) + gap_);
+        const qreal height =
+            std::max(chartHeight, Paragraph(font_, Box(0, y, nameWidth_), name, false) + gap_);
         if (!ink) {
             return height;
         }
         painter_.setPen(PrintedTrendColours().scale);
         painter_.drawLine(QLineF(page_.left(), y, page_.right(), y));
         painter_.setPen(Qt::black);
-        Text(font_, Box(0, y, nameWidth_, height), Leading() | Qt::AlignVCenter, name, true);
+        Paragraph(font_, Box(0, y, nameWidth_, height), name, true);
         const std::vector<int> ratings = RatingsOf(series_, motivator);
         for (int at = 0; at < Results(); ++at) {
-            Text(font_, Box(RatingLeft(at), y, ratingWidth_, height), Qt::AlignCenter,
-                 QString::number(ratings[std::size_t(at)]), true);
+            Centred(Box(RatingLeft(at), y, ratingWidth_, height),
+                    QString::number(ratings[std::size_t(at)]), true, Qt::AlignVCenter);
         }
         const QRectF chart =
             Box(ChartLeft(), y + (height - chartHeight) / 2, chartWidth_, chartHeight);
@@ -573,13 +568,29 @@ class SeriesPage {
         return height;
     }
 
-    // The text's height, wrapped in the box; drawn there where asked.
-    qreal Text(const QFont& font, const QRectF& box, int flags, const QString& text, bool ink) {
+    // A paragraph from the box's leading edge, each line there (as the result's page writes
+    // them): its height. Drawn where asked, in the middle of the box where it has a height.
+    qreal Paragraph(const QFont& font, const QRectF& box, const QString& text, bool ink) {
         painter_.setFont(font);
+        const WrappedText wrapped(text, painter_, box.width());
         if (ink) {
-            painter_.drawText(box, flags | Qt::TextWordWrap, text);
+            const qreal free = box.height() < page_.bottom() - box.top()
+                                   ? std::max(0.0, box.height() - wrapped.Height()) / 2
+                                   : 0;
+            wrapped.Draw(painter_, box.topLeft() + QPointF(0, free));
         }
-        return painter_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        return wrapped.Height();
+    }
+
+    // A short text in the middle of its column (a time, a rating): its height.
+    qreal Centred(const QRectF& box, const QString& text, bool ink,
+                  Qt::Alignment vertical = Qt::AlignTop) {
+        painter_.setFont(font_);
+        const int flags = Qt::AlignHCenter | vertical | Qt::TextWordWrap;
+        if (ink) {
+            painter_.drawText(box, flags, text);
+        }
+        return painter_.boundingRect(box, flags, text).height();
     }
 
     // A box from the page's leading edge, on the right from right to left; as tall as the page
@@ -596,11 +607,6 @@ class SeriesPage {
     static Qt::LayoutDirection Direction() {
         return RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     }
-    // The side the page's texts start at, on the page whatever each text's own direction.
-    static int Leading() {
-        return (RightToLeft() ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
-    }
-
     QPainter& painter_;
     const QRectF page_;
     const ResultSeries& series_;
