@@ -284,6 +284,181 @@
     </message>
 </context>
 <context>
+    <name>OverTime</name>
+    <message>
+        <source>Your results over time</source>
+        <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Your result of %1: %n of its 28 replies are the same as today.</source>
+        <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
+        <translation>
+            <numerusform>Your result of %1: %n of its 28 replies is the same as today.</numerusform>
+            <numerusform>Your result of %1: %n of its 28 replies are the same as today.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
+        <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
+        <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No motivator was rated highest in every result.</source>
+        <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Rated highest in every result: %1.</source>
+        <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
+        <translation>
+            <numerusform>Rated highest in every result: %1.</numerusform>
+            <numerusform>Rated highest in every result: %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two motivators rated highest in every result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
+        <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motivator</source>
+        <extracomment>A column of the results over time: the motivator.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
+        <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
+        <translation>
+            <numerusform>&amp;Ratings in your one result, today&apos;s, the motivators in today&apos;s order:</numerusform>
+            <numerusform>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today&apos;s result, %1</source>
+        <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvar results over time.pdf</source>
+        <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today (%1)</source>
+        <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of %1.</source>
+        <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Could not print to %1.</source>
+        <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed to the file %1.</source>
+        <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1.</source>
+        <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2.</source>
+        <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>

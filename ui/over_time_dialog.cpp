@@ -26,13 +26,15 @@
 #include "rating_trend.h"
 #include "result_text.h"
 #include "screen_reader.h"
+#include "wrapped_text.h"
 
 namespace tolvar::ui {
 namespace {
 
-const char* const CONTEXT = "OverTime";
 // Where the chart's ratings are kept in its cell, for the delegate that draws them.
 constexpr int RATINGS_ROLE = Qt::UserRole + 1;
+// A chart's height, in lines of text, on screen and on paper.
+constexpr qreal CHART_LINES = 3;
 
 QString Name(Int16 motivator) {
     return MotivatorName(motivator).simplified();
@@ -41,21 +43,27 @@ QString Name(Int16 motivator) {
 QString Title() {
     //: The title of the dialog that shows several results side by side, and the first line of
     //: its copy and of its printed page.
-    return QCoreApplication::translate(CONTEXT, "Your results over time");
+    return QCoreApplication::translate("OverTime", "Your results over time");
 }
 
 bool RightToLeft() {
     return WrittenRightToLeft() || QGuiApplication::isRightToLeft();
 }
 
-// A copy's time as people read it, "2026-12-08 14:05" (the copy writes a T between date and
-// time); where it is not in that form, as the copy wrote it. From right to left isolated as a
-// left-to-right run, or its parts would change places.
-QString Time(const CopiedResult& result, QChar between = QLatin1Char(' ')) {
+// A copy's time as people read it, "2026-12-08 14:05", its date and time apart (the copy writes
+// a T between them); where it is not in that form, as the copy wrote it.
+QString TimeApart(const CopiedResult& result, QChar between) {
     QString time = FromUtf8(result.copiedAt);
     if (time.size() == 16 && time.at(10) == QLatin1Char('T')) {
         time[10] = between;
     }
+    return time;
+}
+
+// The time on one line. From right to left isolated as a left-to-right run, or its date and
+// time would change places.
+QString Time(const CopiedResult& result) {
+    const QString time = TimeApart(result, QLatin1Char(' '));
     return RightToLeft() ? QChar(0x2066) + time + QChar(0x2069) : time;
 }
 
@@ -72,8 +80,9 @@ QString RatingsText(const std::vector<int>& ratings) {
     for (const int rating : ratings) {
         numbers << QString::number(rating);
     }
-    //: Between the ratings of one motivator, oldest first, as "3, 4, 6".
-    return numbers.join(QCoreApplication::translate(CONTEXT, ", "));
+    //: Between the ratings of one motivator, oldest first, as "3, 4, 6"; and between the times
+    //: of the results in their copy.
+    return numbers.join(QCoreApplication::translate("OverTime", ", "));
 }
 
 QString AgreementSentence(const OrderAgreement& order) {
@@ -83,27 +92,30 @@ QString AgreementSentence(const OrderAgreement& order) {
         //: How an earlier order of the motivators agrees with today's, the closest of four;
         //: %1 is Kendall's tau-b, as 0.71.
         return QCoreApplication::translate(
-                   CONTEXT, "Its order of your motivators agrees closely with today's (tau-b %1).")
+                   "OverTime",
+                   "Its order of your motivators agrees closely with today's (tau-b %1).")
             .arg(value);
     }
     if (tau >= 0.3) {
         //: How an earlier order of the motivators agrees with today's, the second of four;
         //: %1 is Kendall's tau-b, as 0.42.
         return QCoreApplication::translate(
-                   CONTEXT, "Its order of your motivators agrees in part with today's (tau-b %1).")
+                   "OverTime",
+                   "Its order of your motivators agrees in part with today's (tau-b %1).")
             .arg(value);
     }
     if (tau > -0.3) {
         //: How an earlier order of the motivators agrees with today's, the third of four;
         //: %1 is Kendall's tau-b, as 0.12.
         return QCoreApplication::translate(
-                   CONTEXT, "Its order of your motivators hardly agrees with today's (tau-b %1).")
+                   "OverTime",
+                   "Its order of your motivators hardly agrees with today's (tau-b %1).")
             .arg(value);
     }
     //: How an earlier order of the motivators agrees with today's, the last of four; %1 is
     //: Kendall's tau-b, as -0.55.
     return QCoreApplication::translate(
-               CONTEXT,
+               "OverTime",
                "Its order of your motivators is largely the reverse of today's (tau-b %1).")
         .arg(value);
 }
@@ -119,15 +131,16 @@ QStringList EarlierParagraphs(const ResultSeries& series) {
             const int same = *series.sameReplies[at];
             //: %1 is the date and time an earlier result was copied; %n how many of its 28
             //: replies are the same as today's.
-            replies = QCoreApplication::translate(
-                          CONTEXT, "Your result of %1: %n of its 28 replies are the same as today.",
-                          nullptr, same)
-                          .arg(Time(result));
+            replies =
+                QCoreApplication::translate(
+                    "OverTime", "Your result of %1: %n of its 28 replies are the same as today.",
+                    nullptr, same)
+                    .arg(Time(result));
         } else {
             //: %1 is the date and time an earlier result was copied, by a version that did not
             //: copy the replies.
             replies = QCoreApplication::translate(
-                          CONTEXT,
+                          "OverTime",
                           "Your result of %1 holds no replies, so only its ratings are compared.")
                           .arg(Time(result));
         }
@@ -140,11 +153,11 @@ QString HighestParagraph(const ResultSeries& series) {
     if (series.results.size() < 2) {
         //: Where the dialog shows today's result alone.
         return QCoreApplication::translate(
-            CONTEXT, "Only today's result is here, so there is nothing to compare it with yet.");
+            "OverTime", "Only today's result is here, so there is nothing to compare it with yet.");
     }
     if (series.highestThroughout.empty()) {
         //: Where the motivator rated highest was not the same in every result.
-        return QCoreApplication::translate(CONTEXT,
+        return QCoreApplication::translate("OverTime",
                                            "No motivator was rated highest in every result.");
     }
     QStringList names;
@@ -155,17 +168,17 @@ QString HighestParagraph(const ResultSeries& series) {
     const int count = static_cast<int>(names.size());
     //: %1 the motivators rated highest (alone or tied) in every result, today's included,
     //: joined by the separator below; %n how many they are, for the verb's agreement.
-    return QCoreApplication::translate(CONTEXT, "Rated highest in every result: %1.", nullptr,
+    return QCoreApplication::translate("OverTime", "Rated highest in every result: %1.", nullptr,
                                        count)
         .arg(names.join(
             //: Between two motivators rated highest in every result.
-            QCoreApplication::translate(CONTEXT, "; ")));
+            QCoreApplication::translate("OverTime", "; ")));
 }
 
 QString TauExplained() {
     //: After the sentences on how each earlier order agrees with today's.
     return QCoreApplication::translate(
-        CONTEXT,
+        "OverTime",
         "Kendall's tau-b weighs the pairs of motivators in the same order against those in the "
         "opposite order: 1 is the same order, 0 no relation and -1 the reverse order.");
 }
@@ -181,22 +194,22 @@ QStringList SummaryParagraphs(const ResultSeries& series) {
 
 QString MotivatorHeading() {
     //: A column of the results over time: the motivator.
-    return QCoreApplication::translate(CONTEXT, "Motivator");
+    return QCoreApplication::translate("OverTime", "Motivator");
 }
 
 QString ChartHeading() {
     //: A column of the results over time: a small chart of one motivator's ratings, oldest
     //: first.
-    return QCoreApplication::translate(CONTEXT, "Over time");
+    return QCoreApplication::translate("OverTime", "Over time");
 }
 
 // A result's column heading: its date over its time; today's is called so.
 QString ResultHeading(const ResultSeries& series, std::size_t at) {
     if (at + 1 == series.results.size()) {
         //: The column of today's rating in the results over time.
-        return QCoreApplication::translate(CONTEXT, "Today");
+        return QCoreApplication::translate("OverTime", "Today");
     }
-    return Time(series.results[at], QLatin1Char('\n'));
+    return TimeApart(series.results[at], QLatin1Char('\n'));
 }
 
 // Today's order: the highest rating first, ties in the window's order.
@@ -227,15 +240,20 @@ class TrendDelegate : public QStyledItemDelegate {
             colours.line = option.palette.color(QPalette::HighlightedText);
             colours.today = colours.line;
         }
-        const int margin = option.fontMetrics.height() / 4;
-        PaintRatingTrend(*painter, QRectF(option.rect).adjusted(margin, margin, -margin, -margin),
-                         ratings, colours, option.direction);
+        // As high as in a row of one line, whatever the row's name makes of its height, so that
+        // every chart has the same scale.
+        const int em = option.fontMetrics.height();
+        QRectF chart(option.rect);
+        chart.setHeight(std::min(chart.height(), em * CHART_LINES));
+        chart.moveCenter(QRectF(option.rect).center());
+        PaintRatingTrend(*painter, chart.adjusted(em / 4, em / 4, -em / 4, -em / 4), ratings,
+                         colours, option.direction);
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         const int points = static_cast<int>(index.data(RATINGS_ROLE).toList().size());
         const int em = option.fontMetrics.height();
-        return {em * std::clamp(points + 2, 5, 10), em * 5 / 2};
+        return {em * std::clamp(points + 2, 5, 10), qRound(em * CHART_LINES)};
     }
 };
 
@@ -247,7 +265,8 @@ class SeriesTable : public QTableWidget {
 
     // Gives the columns their widths for the table's width and the rows the height of their
     // wrapped names. Where the names would be narrower than a few words, the earlier results'
-    // columns give way: their ratings stay in the chart cell's text, read aloud and copied.
+    // columns give way, the oldest first: their ratings stay in the chart and in its cell's
+    // text, read aloud and copied.
     void FitToWidth(int width) {
         const int today = columnCount() - 2;
         const int inside = width - 2 * frameWidth();
@@ -256,10 +275,9 @@ class SeriesTable : public QTableWidget {
             setColumnHidden(column, false);
             setColumnWidth(column, ColumnWidth(column));
         }
-        if (inside - FixedColumnsWidth() < fewestNameWidth) {
-            for (int column = 1; column < today; ++column) {
-                setColumnHidden(column, true);
-            }
+        for (int oldest = 1; oldest < today && inside - FixedColumnsWidth() < fewestNameWidth;
+             ++oldest) {
+            setColumnHidden(oldest, true);
         }
         setColumnWidth(0, std::max(fewestNameWidth / 2, inside - FixedColumnsWidth()));
         resizeRowsToContents();
@@ -310,7 +328,7 @@ class OverTimeDialog : public QDialog {
         auto* caption = PlainLabel(
             QStringLiteral("overTimeCaption"),
             QCoreApplication::translate(
-                CONTEXT,
+                "OverTime",
                 "&Ratings in your %n results, the oldest first and today's last, the motivators "
                 "in today's order:",
                 nullptr, count));
@@ -336,6 +354,8 @@ class OverTimeDialog : public QDialog {
         layout->addWidget(area_, 1);
         layout->addWidget(buttons_);
         FitToScreen();
+        // No cell current until the user moves to one, so that none looks chosen.
+        table_->setCurrentIndex({});
         table_->setFocus();
         (new Announcer(this))->Announce(SummaryParagraphs(series).join(QLatin1Char(' ')));
     }
@@ -362,7 +382,7 @@ class OverTimeDialog : public QDialog {
         const int todayColumn = results;
         //: The tooltip of the column of today's rating; %1 is the date and time now.
         table->horizontalHeaderItem(todayColumn)
-            ->setToolTip(QCoreApplication::translate(CONTEXT, "Today's result, %1")
+            ->setToolTip(QCoreApplication::translate("OverTime", "Today's result, %1")
                              .arg(Time(series_.results.back())));
         table->verticalHeader()->hide();
         table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -399,14 +419,14 @@ class OverTimeDialog : public QDialog {
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
         //: A button of the results over time that copies them as text. Keep an access key.
         AddButton(buttons, QStringLiteral("copyOverTime"),
-                  QCoreApplication::translate(CONTEXT, "&Copy"), &OverTimeDialog::Copy);
+                  QCoreApplication::translate("OverTime", "&Copy"), &OverTimeDialog::Copy);
         //: A button of the results over time that prints them. Keep an access key.
         AddButton(buttons, QStringLiteral("printOverTime"),
-                  QCoreApplication::translate(CONTEXT, "&Print..."), &OverTimeDialog::Print);
+                  QCoreApplication::translate("OverTime", "&Print..."), &OverTimeDialog::Print);
         //: A button of the results over time that saves them as a PDF document. Keep an
         //: access key.
         AddButton(buttons, QStringLiteral("exportOverTime"),
-                  QCoreApplication::translate(CONTEXT, "&Export as PDF..."),
+                  QCoreApplication::translate("OverTime", "&Export as PDF..."),
                   &OverTimeDialog::ExportPdf);
         auto* copy = new QAction(this);
         copy->setShortcut(QKeySequence::Copy);
@@ -431,7 +451,8 @@ class OverTimeDialog : public QDialog {
 
     void ExportPdf() {
         //: The file name the PDF of the results over time is offered under; keep ".pdf".
-        const QString name = QCoreApplication::translate(CONTEXT, "Tolvar results over time.pdf");
+        const QString name =
+            QCoreApplication::translate("OverTime", "Tolvar results over time.pdf");
         Tell(ExportPagePdf(this, runtime_, Title(), name, OverTimePage(series_)));
     }
 
@@ -501,25 +522,21 @@ class SeriesPage {
         painter_.setLayoutDirection(Direction());
         painter_.setPen(Qt::black);
         qreal y = page_.top();
-        y +=
-            Text(heading_, Box(0, y, page_.width()), Leading() | Qt::AlignTop, Title(), ink) + gap_;
-        qreal headings =
-            Text(font_, Box(0, y, nameWidth_), Leading() | Qt::AlignTop, MotivatorHeading(), ink);
+        y += Paragraph(heading_, Box(0, y, page_.width()), Title(), ink) + gap_;
+        qreal headings = Paragraph(font_, Box(0, y, nameWidth_), MotivatorHeading(), ink);
         for (int at = 0; at < Results(); ++at) {
-            headings = std::max(headings, Text(font_, Box(RatingLeft(at), y, ratingWidth_),
-                                               Qt::AlignHCenter | Qt::AlignTop,
-                                               ResultHeading(series_, std::size_t(at)), ink));
+            headings = std::max(headings, Centred(Box(RatingLeft(at), y, ratingWidth_),
+                                                  ResultHeading(series_, std::size_t(at)), ink));
         }
-        headings = std::max(headings, Text(font_, Box(ChartLeft(), y, chartWidth_),
-                                           Qt::AlignHCenter | Qt::AlignTop, ChartHeading(), ink));
+        headings =
+            std::max(headings, Centred(Box(ChartLeft(), y, chartWidth_), ChartHeading(), ink));
         y += headings + gap_ / 2;
         for (const Int16 motivator : Rows(series_)) {
             y += Row(motivator, y, ink);
         }
         y += gap_;
         for (const QString& paragraph : SummaryParagraphs(series_)) {
-            y += Text(font_, Box(0, y, page_.width()), Leading() | Qt::AlignTop, paragraph, ink) +
-                 gap_ / 2;
+            y += Paragraph(font_, Box(0, y, page_.width()), paragraph, ink) + gap_ / 2;
         }
         return y - page_.top();
     }
@@ -528,22 +545,21 @@ class SeriesPage {
     // One motivator: a rule above, its name, its ratings and its chart, as high as its name
     // needs and at least as high as the chart.
     qreal Row(Int16 motivator, qreal y, bool ink) {
-        const qreal chartHeight = line_ * 2.5;
+        const qreal chartHeight = line_ * CHART_LINES;
         const QString name = Name(motivator);
-        const qreal height = std::max(
-            chartHeight,
-            Text(font_, Box(0, y, nameWidth_), Leading() | Qt::AlignTop, name, false) + gap_);
+        const qreal height =
+            std::max(chartHeight, Paragraph(font_, Box(0, y, nameWidth_), name, false) + gap_);
         if (!ink) {
             return height;
         }
         painter_.setPen(PrintedTrendColours().scale);
         painter_.drawLine(QLineF(page_.left(), y, page_.right(), y));
         painter_.setPen(Qt::black);
-        Text(font_, Box(0, y, nameWidth_, height), Leading() | Qt::AlignVCenter, name, true);
+        Paragraph(font_, Box(0, y, nameWidth_, height), name, true);
         const std::vector<int> ratings = RatingsOf(series_, motivator);
         for (int at = 0; at < Results(); ++at) {
-            Text(font_, Box(RatingLeft(at), y, ratingWidth_, height), Qt::AlignCenter,
-                 QString::number(ratings[std::size_t(at)]), true);
+            Centred(Box(RatingLeft(at), y, ratingWidth_, height),
+                    QString::number(ratings[std::size_t(at)]), true, Qt::AlignVCenter);
         }
         const QRectF chart =
             Box(ChartLeft(), y + (height - chartHeight) / 2, chartWidth_, chartHeight);
@@ -552,13 +568,29 @@ class SeriesPage {
         return height;
     }
 
-    // The text's height, wrapped in the box; drawn there where asked.
-    qreal Text(const QFont& font, const QRectF& box, int flags, const QString& text, bool ink) {
+    // A paragraph from the box's leading edge, each line there (as the result's page writes
+    // them): its height. Drawn where asked, in the middle of the box where it has a height.
+    qreal Paragraph(const QFont& font, const QRectF& box, const QString& text, bool ink) {
         painter_.setFont(font);
+        const WrappedText wrapped(text, painter_, box.width());
         if (ink) {
-            painter_.drawText(box, flags | Qt::TextWordWrap, text);
+            const qreal free = box.height() < page_.bottom() - box.top()
+                                   ? std::max(0.0, box.height() - wrapped.Height()) / 2
+                                   : 0;
+            wrapped.Draw(painter_, box.topLeft() + QPointF(0, free));
         }
-        return painter_.boundingRect(box, flags | Qt::TextWordWrap, text).height();
+        return wrapped.Height();
+    }
+
+    // A short text in the middle of its column (a time, a rating): its height.
+    qreal Centred(const QRectF& box, const QString& text, bool ink,
+                  Qt::Alignment vertical = Qt::AlignTop) {
+        painter_.setFont(font_);
+        const int flags = Qt::AlignHCenter | vertical | Qt::TextWordWrap;
+        if (ink) {
+            painter_.drawText(box, flags, text);
+        }
+        return painter_.boundingRect(box, flags, text).height();
     }
 
     // A box from the page's leading edge, on the right from right to left; as tall as the page
@@ -575,8 +607,6 @@ class SeriesPage {
     static Qt::LayoutDirection Direction() {
         return RightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
     }
-    static int Leading() { return RightToLeft() ? Qt::AlignRight : Qt::AlignLeft; }
-
     QPainter& painter_;
     const QRectF page_;
     const ResultSeries& series_;
@@ -595,22 +625,19 @@ class SeriesPage {
 QString OverTimeText(const ResultSeries& series) {
     QString text = Title() + QLatin1Char('\n');
     QStringList times;
-    for (std::size_t at = 0; at < series.results.size(); ++at) {
-        times << (at + 1 == series.results.size()
-                      //: In the copy of the results over time, today's time; %1 is the date
-                      //: and time.
-                      ? QCoreApplication::translate(CONTEXT, "today (%1)")
-                            .arg(Time(series.results[at]))
-                      : Time(series.results[at]));
+    for (std::size_t at = 0; at + 1 < series.results.size(); ++at) {
+        times << Time(series.results[at]);
     }
+    //: In the copy of the results over time, today's time; %1 is the date and time.
+    times << QCoreApplication::translate("OverTime", "today (%1)").arg(Time(series.results.back()));
     //: The copy's second line: the times of the results, oldest first, joined by ", ".
-    text += QCoreApplication::translate(CONTEXT, "Results of %1.")
-                .arg(times.join(QCoreApplication::translate(CONTEXT, ", "))) +
+    text += QCoreApplication::translate("OverTime", "Results of %1.")
+                .arg(times.join(QCoreApplication::translate("OverTime", ", "))) +
             QLatin1Char('\n');
     for (const Int16 motivator : Rows(series)) {
         //: A line of the copied results over time: %1 the motivator, %2 its ratings, oldest
         //: first, as "3, 4, 6".
-        text += QCoreApplication::translate(CONTEXT, "%1: %2")
+        text += QCoreApplication::translate("OverTime", "%1: %2")
                     .arg(Name(motivator), RatingsText(RatingsOf(series, motivator))) +
                 QLatin1Char('\n');
     }

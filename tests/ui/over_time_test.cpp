@@ -138,7 +138,13 @@ class OverTimeTest : public QObject {
             if (!QTest::qWaitForWindowActive(&dialog)) {
                 problems << QStringLiteral("not active");
             }
-            selected = !table->selectionModel()->selectedIndexes().isEmpty();
+            selected = !table->selectionModel()->selectedIndexes().isEmpty() ||
+                       table->currentIndex().isValid();
+            // The keys still start at the first cell.
+            QTest::keyClick(table, Qt::Key_Down);
+            if (table->currentIndex() != table->model()->index(0, 0)) {
+                problems << QStringLiteral("Down does not reach the first cell");
+            }
             // Every cell as a screen reader meets it: its text, under its column's heading.
             QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(table);
             QAccessibleTableInterface* cells = accessible->tableInterface();
@@ -191,6 +197,31 @@ class OverTimeTest : public QObject {
             qPrintable(copied));
         QVERIFY2(copied.contains(QStringLiteral("is largely the reverse of today's (tau-b -1.00)")),
                  qPrintable(copied));
+    }
+
+    // Today's result alone: its column and chart, and a sentence that says there is nothing to
+    // compare it with yet, in English's singular.
+    void todayAlone() {
+        FakeRuntime runtime;
+        QStringList texts;
+        int columns = 0;
+        runtime.onDialog = [&](QDialog& dialog) {
+            columns =
+                dialog.findChild<QTableWidget*>(QStringLiteral("overTimeTable"))->columnCount();
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+                texts << label->text();
+            }
+            return int(QDialog::Rejected);
+        };
+        tolvar::ui::ShowResultsOverTime(
+            nullptr, runtime, tolvar::MakeResultSeries({}, Result("2026-12-08T14:05", 2, 0x55U)));
+        QCOMPARE(columns, 3);
+        QVERIFY2(texts.contains(QStringLiteral(
+                     "&Ratings in your one result, today's, the motivators in today's order:")),
+                 qPrintable(texts.join(u'\n')));
+        QVERIFY2(texts.contains(QStringLiteral(
+                     "Only today's result is here, so there is nothing to compare it with yet.")),
+                 qPrintable(texts.join(u'\n')));
     }
 
     // Export writes a PDF where the user chose and says where; a cancelled print says nothing.
@@ -281,7 +312,8 @@ class OverTimeTest : public QObject {
             for (int row = 0; row < table->rowCount(); ++row) {
                 QStyleOptionViewItem option;
                 option.initFrom(table);
-                option.features |= QStyleOptionViewItem::WrapText;
+                option.features |=
+                    QStyleOptionViewItem::WrapText | QStyleOptionViewItem::HasDisplay;
                 option.text = table->item(row, 0)->text();
                 option.rect = QRect(0, 0, table->columnWidth(0), table->rowHeight(row));
                 const QSize needed =
@@ -290,10 +322,15 @@ class OverTimeTest : public QObject {
                     problems << QStringLiteral("name cut: ") + option.text;
                 }
             }
-            // Today's ratings and the charts stay in view whatever gives way.
+            // Only the oldest results give way; today's ratings and the charts stay in view.
             const int columns = table->columnCount();
             if (table->isColumnHidden(columns - 1) || table->isColumnHidden(columns - 2)) {
                 problems << QStringLiteral("today or the chart hidden");
+            }
+            for (int column = 2; column < columns; ++column) {
+                if (table->isColumnHidden(column) && !table->isColumnHidden(column - 1)) {
+                    problems << QStringLiteral("column %1 hidden after a newer one").arg(column);
+                }
             }
             dialog.hide();
             return int(QDialog::Rejected);
