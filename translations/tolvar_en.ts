@@ -199,6 +199,27 @@
         <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n results, ready to compare.</source>
+        <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
+        <translation>
+            <numerusform>%n result, ready to compare.</numerusform>
+            <numerusform>%n results, ready to compare.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeptResults</name>
+    <message>
+        <source>Tolvar result %1</source>
+        <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvar result %1.pdf</source>
+        <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -529,6 +550,44 @@
     </message>
 </context>
 <context>
+    <name>tolvar::ui::ResultMenu</name>
+    <message>
+        <source>&amp;Result</source>
+        <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Result As...</source>
+        <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Earlier Result...</source>
+        <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with Sa&amp;ved Results...</source>
+        <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>tolvar::ui::frmForm001</name>
     <message>
         <source>&amp;Proceed</source>
@@ -601,11 +660,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&amp;Copy Result</source>
-        <extracomment>The entry of the window&apos;s context menu that copies the result as text. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Result copied.</source>
         <extracomment>Said by a screen reader after the result was copied.</extracomment>
         <translation type="unfinished"></translation>
@@ -657,6 +711,7 @@
     </message>
     <message>
         <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
+        <extracomment>The second paragraph of the message that comes with the ratings.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -667,10 +722,6 @@
     <message>
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>After an evaluation, %1 copies the result as text.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -687,13 +738,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Co&amp;mpare with Earlier Result...</source>
-        <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
-        <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
+        <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -199,6 +199,27 @@
         <extracomment>%1, %2, %3: how many pairs of motivators (28 in all) are in the same order in both results, in the opposite order, and tied (rated alike) in either result or both; each count, 0 to 28, stands after a colon so that no word agrees with it. %4 is Kendall&apos;s rank correlation, as 0.71 or -0.38.</extracomment>
         <translation>प्रेरकों के 28 जोड़ों में से दोनों परिणामों में एक ही क्रम वाले जोड़े: %1; उलटे क्रम वाले: %2; किसी एक परिणाम में या दोनों में बराबरी वाले: %3 (केंडल का टाउ-बी: %4, जहाँ 1 का अर्थ है एक ही क्रम, 0 का अर्थ है कोई संबंध नहीं, और -1 का अर्थ है उलटा क्रम)।</translation>
     </message>
+    <message numerus="yes">
+        <source>%n results, ready to compare.</source>
+        <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>KeptResults</name>
+    <message>
+        <source>Tolvar result %1</source>
+        <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvar result %1.pdf</source>
+        <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -284,6 +305,181 @@
     </message>
 </context>
 <context>
+    <name>OverTime</name>
+    <message>
+        <source>Your results over time</source>
+        <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
+        <translation type="unfinished">, </translation>
+    </message>
+    <message>
+        <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
+        <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Your result of %1: %n of its 28 replies are the same as today.</source>
+        <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
+        <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
+        <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No motivator was rated highest in every result.</source>
+        <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Rated highest in every result: %1.</source>
+        <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between two motivators rated highest in every result.</extracomment>
+        <translation type="unfinished">; </translation>
+    </message>
+    <message>
+        <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
+        <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Motivator</source>
+        <extracomment>A column of the results over time: the motivator.</extracomment>
+        <translation type="unfinished">प्रेरक</translation>
+    </message>
+    <message>
+        <source>Over time</source>
+        <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
+        <translation type="unfinished">आज</translation>
+    </message>
+    <message numerus="yes">
+        <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
+        <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today&apos;s result, %1</source>
+        <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
+        <translation type="unfinished">कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvar results over time.pdf</source>
+        <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>today (%1)</source>
+        <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of %1.</source>
+        <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
+        <translation type="unfinished">%1: %2। {1:?} {2?}</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>Could not print to %1.</source>
+        <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printed to the file %1.</source>
+        <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1.</source>
+        <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2.</source>
+        <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -351,6 +547,44 @@
         <source>Please select here</source>
         <extracomment>The reply selector&apos;s entry while a question has no reply.</extracomment>
         <translation>कृपया यहाँ चुनें</translation>
+    </message>
+</context>
+<context>
+    <name>tolvar::ui::ResultMenu</name>
+    <message>
+        <source>&amp;Result</source>
+        <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy Result</source>
+        <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
+        <translation type="unfinished">परिणाम कॉपी करें (&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Result As...</source>
+        <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export as P&amp;DF...</source>
+        <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare with Earlier Result...</source>
+        <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
+        <translation type="unfinished">पहले के परिणाम से तुलना करें (&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Compare with Sa&amp;ved Results...</source>
+        <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -426,11 +660,6 @@
         <translation>मूल्यांकन करें (&amp;E)</translation>
     </message>
     <message>
-        <source>&amp;Copy Result</source>
-        <extracomment>The entry of the window&apos;s context menu that copies the result as text. Keep an access key.</extracomment>
-        <translation>परिणाम कॉपी करें (&amp;C)</translation>
-    </message>
-    <message>
         <source>Result copied.</source>
         <extracomment>Said by a screen reader after the result was copied.</extracomment>
         <translation>परिणाम कॉपी किया गया।</translation>
@@ -482,6 +711,7 @@
     </message>
     <message>
         <source>You may do this exercise at different times, on different days, to verify the consistency or changes in your motivators.</source>
+        <extracomment>The second paragraph of the message that comes with the ratings.</extracomment>
         <translation>अपने प्रेरकों में स्थिरता या बदलाव को जाँचने के लिए आप यह अभ्यास अलग-अलग समय पर, अलग-अलग दिनों में कर सकते हैं।</translation>
     </message>
     <message>
@@ -493,10 +723,6 @@
         <source>Finds which of eight motivators drives you most, from your replies to 28 paired questions.</source>
         <extracomment>The About message&apos;s description of the program.</extracomment>
         <translation>दो-दो विकल्पों वाले 28 प्रश्नों के आपके उत्तरों से यह पता लगाता है कि आठ प्रेरकों में से कौन-सा आपको सबसे अधिक प्रेरित करता है।</translation>
-    </message>
-    <message>
-        <source>After an evaluation, %1 copies the result as text.</source>
-        <translation>मूल्यांकन के बाद %1 दबाने पर परिणाम टेक्स्ट के रूप में कॉपी हो जाता है।</translation>
     </message>
     <message>
         <source>Developed by the Tolvar project.</source>
@@ -512,14 +738,8 @@
         <translation>Tolvar की जानकारी</translation>
     </message>
     <message>
-        <source>Co&amp;mpare with Earlier Result...</source>
-        <extracomment>The entry of the window&apos;s context menu that compares the result shown with an earlier copied one. Keep an access key, other than that of &quot;&amp;Copy Result&quot;.</extracomment>
-        <translation>पहले के परिणाम से तुलना करें (&amp;M)...</translation>
-    </message>
-    <message>
-        <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
-        <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation>तुलना मूल्यांकन के बाद ही हो सकती है: सभी 28 प्रश्नों के उत्तर दें और “मूल्यांकन करें” बटन पर क्लिक करें, फिर रेटिंग की तुलना पहले के किसी परिणाम से करें।</translation>
+        <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

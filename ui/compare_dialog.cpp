@@ -348,11 +348,12 @@ class PasteResultDialog : public QDialog {
                                           "Comparison", "A result copied %1, ready to compare.")
                                           .arg(FromUtf8(results.front().copiedAt)));
                 } else {
+                    // lupdate loops on a call with more than one argument as the count.
+                    const int count = static_cast<int>(results.size());
                     //: In the dialog that takes an earlier result, once it holds several; %n is
-                    //: how many.
-                    problem_->setText(
-                        QCoreApplication::translate("Comparison", "%n results, ready to compare.",
-                                                    nullptr, static_cast<int>(results.size())));
+                    //: how many (2 or more).
+                    problem_->setText(QCoreApplication::translate(
+                        "Comparison", "%n results, ready to compare.", nullptr, count));
                 }
             }
         }
