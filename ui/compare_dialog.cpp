@@ -21,7 +21,9 @@
 #include "kept_results.h"
 #include "language.h"
 #include "plain_text_field.h"
+#include "printing.h"
 #include "result_comparison.h"
+#include "result_page.h"
 #include "result_series.h"
 #include "result_text.h"
 #include "screen_reader.h"
@@ -415,6 +417,7 @@ class ComparisonDialog : public QDialog {
         const auto copyText = [&runtime, text] { runtime.SetClipboardText(text); };
         connect(copy, &QAction::triggered, this, copyText);
         connect(copyButton, &QPushButton::clicked, this, copyText);
+        AddPrintButtons(buttons, runtime, text);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
         auto* area = ScrollingArea(content);
@@ -427,6 +430,44 @@ class ComparisonDialog : public QDialog {
     }
 
   private:
+    // Print and Export as PDF put the comparison's text on a page; what was done, or why not,
+    // is shown.
+    void AddPrintButtons(QDialogButtonBox* buttons, forms::Runtime& runtime, const QString& text) {
+        QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        const QString title = lines.isEmpty() ? Title() : lines.takeFirst();
+        const PagePainter page = TextPage(title, lines);
+        const auto tell = [this, &runtime](const QString& outcome, bool failed) {
+            if (!outcome.isEmpty()) {
+                runtime.MsgBox(
+                    this,
+                    {outcome, failed ? forms::MB_OK_EXCLAMATION : forms::MB_OK_INFORMATION, {}});
+            }
+        };
+        //: A button of the comparison and of the results over time that prints them. Keep an
+        //: access key.
+        auto* print = buttons->addButton(QCoreApplication::translate("OverTime", "&Print..."),
+                                         QDialogButtonBox::ActionRole);
+        print->setObjectName(QStringLiteral("printComparison"));
+        print->setAutoDefault(false);
+        connect(print, &QPushButton::clicked, this, [this, &runtime, page, title, tell] {
+            bool failed = false;
+            const QString outcome = PrintPage(this, runtime, title, page, &failed);
+            tell(outcome, failed);
+        });
+        //: A button of the comparison and of the results over time that saves them as a PDF
+        //: document. Keep an access key.
+        auto* pdf = buttons->addButton(QCoreApplication::translate("OverTime", "&Export as PDF..."),
+                                       QDialogButtonBox::ActionRole);
+        pdf->setObjectName(QStringLiteral("exportComparison"));
+        pdf->setAutoDefault(false);
+        connect(pdf, &QPushButton::clicked, this, [this, &runtime, page, title, tell] {
+            bool failed = false;
+            const QString outcome =
+                ExportPagePdf(this, runtime, title, title + QStringLiteral(".pdf"), page, &failed);
+            tell(outcome, failed);
+        });
+    }
+
     static QLabel* PlainLabel(const QString& name, const QString& text) {
         auto* label = new QLabel(text);
         label->setObjectName(name);

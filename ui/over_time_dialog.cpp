@@ -420,11 +420,12 @@ class OverTimeDialog : public QDialog {
         //: A button of the results over time that copies them as text. Keep an access key.
         AddButton(buttons, QStringLiteral("copyOverTime"),
                   QCoreApplication::translate("OverTime", "&Copy"), &OverTimeDialog::Copy);
-        //: A button of the results over time that prints them. Keep an access key.
+        //: A button of the comparison and of the results over time that prints them. Keep an
+        //: access key.
         AddButton(buttons, QStringLiteral("printOverTime"),
                   QCoreApplication::translate("OverTime", "&Print..."), &OverTimeDialog::Print);
-        //: A button of the results over time that saves them as a PDF document. Keep an
-        //: access key.
+        //: A button of the comparison and of the results over time that saves them as a PDF
+        //: document. Keep an access key.
         AddButton(buttons, QStringLiteral("exportOverTime"),
                   QCoreApplication::translate("OverTime", "&Export as PDF..."),
                   &OverTimeDialog::ExportPdf);

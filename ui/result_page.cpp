@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
+#include <functional>
 
 #include "copied_result.h"
 #include "forms.h"
@@ -137,22 +138,52 @@ qreal Flow(QPainter& painter, qreal width, bool draw, const PageTexts& texts,
     return flow.Height();
 }
 
+qreal TextFlow(QPainter& painter, qreal width, bool draw, const QString& title,
+               const QStringList& paragraphs) {
+    PageFlow flow(painter, width, draw);
+    flow.Text(forms::APP_TITLE, TITLE_POINTS, true);
+    flow.Space(2);
+    flow.Text(title, TEXT_POINTS, true);
+    flow.Space(14);
+    for (const QString& paragraph : paragraphs) {
+        flow.Text(paragraph, TEXT_POINTS);
+        flow.Space(6);
+    }
+    return flow.Height();
+}
+
+// Draws what `flow` lays out inside the page, smaller where the page is too short for it.
+void DrawFitted(QPainter& painter, const QRectF& page,
+                const std::function<qreal(QPainter&, qreal, bool)>& flow) {
+    painter.save();
+    painter.setLayoutDirection(QGuiApplication::layoutDirection());
+    painter.setPen(Qt::black);
+    painter.translate(page.topLeft());
+    const qreal height = flow(painter, page.width(), false);
+    const qreal scale = height > page.height() ? page.height() / height : 1.0;
+    painter.scale(scale, scale);
+    flow(painter, page.width() / scale, true);
+    painter.restore();
+}
+
 }  // namespace
+
+PagePainter TextPage(const QString& title, const QStringList& paragraphs) {
+    return [=](QPainter& painter, const QRectF& page) {
+        DrawFitted(painter, page, [&](QPainter& on, qreal width, bool draw) {
+            return TextFlow(on, width, draw, title, paragraphs);
+        });
+    };
+}
 
 PagePainter ResultPage(const QString& date, Int16 marked, const Ratings& ratings,
                        const Replies& replies) {
     return [=](QPainter& painter, const QRectF& page) {
         const PageTexts texts = TextsFor(date, marked, ratings, replies);
-        painter.save();
-        painter.setLayoutDirection(QGuiApplication::layoutDirection());
-        painter.setPen(Qt::black);
-        painter.translate(page.topLeft());
         // A page too short for the result (a small paper, a large margin) gets all of it, smaller.
-        const qreal height = Flow(painter, page.width(), false, texts, ratings);
-        const qreal scale = height > page.height() ? page.height() / height : 1.0;
-        painter.scale(scale, scale);
-        Flow(painter, page.width() / scale, true, texts, ratings);
-        painter.restore();
+        DrawFitted(painter, page, [&](QPainter& on, qreal width, bool draw) {
+            return Flow(on, width, draw, texts, ratings);
+        });
     };
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "exercise.h"
 #include "printing.h"
@@ -15,5 +16,8 @@ namespace tolvar::ui {
 // numbers, the consistency sentence, the replies and the invitation to repeat the exercise.
 PagePainter ResultPage(const QString& date, Int16 marked, const Ratings& ratings,
                        const Replies& replies);
+
+// A page of text under the program's name: a title, then each paragraph wrapped.
+PagePainter TextPage(const QString& title, const QStringList& paragraphs);
 
 }  // namespace tolvar::ui

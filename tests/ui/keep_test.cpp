@@ -144,14 +144,25 @@ class KeepTest : public QObject {
 
         h.fake->openFiles = {h.fake->saveTo};
         QString summary;
-        h.fake->onDialog = [&summary](QDialog& dialog) {
+        const QString pdf = dir.filePath(QStringLiteral("comparison.pdf"));
+        h.fake->onDialog = [&](QDialog& dialog) {
             summary = dialog.findChild<QLabel*>(QStringLiteral("comparisonSummary"))->text();
+            // The comparison exports itself as a PDF, and says where it went.
+            h.fake->saveTo = pdf;
+            dialog.findChild<QPushButton*>(QStringLiteral("exportComparison"))->click();
             return int(QDialog::Rejected);
         };
+        h.fake->shown.clear();
         QTest::keyClick(h.window.get(), Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(h.fake->dialogs, QStringList{QStringLiteral("comparison")});
         QVERIFY2(summary.contains(QStringLiteral("28 of your 28 replies are the same")),
                  qPrintable(summary));
+        QFile exported(pdf);
+        QVERIFY(exported.open(QIODevice::ReadOnly));
+        QVERIFY(exported.read(5) == "%PDF-");
+        QCOMPARE(h.fake->shown.size(), 1U);
+        QCOMPARE(h.fake->shown.front().text,
+                 QStringLiteral("Saved as %1.").arg(QDir::toNativeSeparators(pdf)));
     }
 
     // A file that is not a result is refused in a box that names it and says why; nothing is
