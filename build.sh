@@ -16,14 +16,14 @@ cd "$(dirname "$0")"
 run_packages=(g++ cmake make qt6-base-dev qt6-tools-dev qt6-l10n-tools libxcb1-dev librsvg2-bin
     qt6-wayland qt6-translations-l10n fonts-dejavu-core)
 # What building the Debian package needs besides (its Build-Depends and the tools that check it).
-package_packages=(git dpkg-dev debhelper libgtest-dev librapidcheck-dev
+package_packages=(git dpkg-dev debhelper libgtest-dev librapidcheck-dev poppler-utils
     fonts-liberation2 lintian devscripts desktop-file-utils appstream man-db reuse)
 # What only the tests need besides: the real servers the integration tests start (X server,
 # window manager, Wayland compositor, the Orca screen reader with its speech and accessibility
 # buses).
 # The fonts the package recommends for Hindi, Arabic and Chinese, so that the program can be
 # tried in each language.
-test_packages=(file xvfb xauth openbox x11-utils xdotool xclip poppler-utils weston orca speech-dispatcher
+test_packages=(file xvfb xauth openbox x11-utils xdotool xclip weston orca speech-dispatcher
     at-spi2-core dbus procps fonts-lohit-deva fonts-dejavu-core fonts-wqy-microhei)
 
 install_missing() {
