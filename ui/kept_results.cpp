@@ -26,10 +26,6 @@
 namespace tolvar::ui {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("KeptResults", text);
-}
-
 QString Shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -57,8 +53,10 @@ void Compare(QWidget* window, forms::Runtime& runtime, const TodaysResult& today
         ShowResultsOverTime(window, runtime, series);
     } else {
         //: When every result given is a copy of today's own.
-        runtime.MsgBox(window, {Tr("Every result given is today's own: there is nothing earlier "
-                                   "to compare with."),
+        runtime.MsgBox(window, {QCoreApplication::translate(
+                                    "KeptResults",
+                                    "Every result given is today's own: there is nothing earlier "
+                                    "to compare with."),
                                 forms::MB_OK_INFORMATION,
                                 {}});
     }
@@ -94,7 +92,8 @@ QString KeptResults::Report(const TodaysResult& today) const {
 }
 
 QString KeptResults::Dated(const char* text) const {
-    return Tr(text).arg(runtime_.Now().toString(QStringLiteral("yyyy-MM-dd")));
+    return QCoreApplication::translate("KeptResults", text)
+        .arg(runtime_.Now().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 // What was done is said to a screen reader; what could not be done is shown in a box.
@@ -109,18 +108,17 @@ void KeptResults::Tell(const QString& outcome, bool failed) {
 // The commands are offered only while the ratings are shown; their keys before then say what
 // they need, so that a key never does nothing without a word.
 void KeptResults::TellResultNeeded(bool comparison) {
-    const char* const context = "tolvar::ui::frmForm001";
     const QString text =
         comparison
             //: The message when the user asks to compare before the ratings are shown.
             ? QCoreApplication::translate(
-                  context,
+                  "tolvar::ui::frmForm001",
                   "A comparison follows an evaluation: reply to all 28 questions and "
                   "click Evaluate, then compare the ratings with an earlier result.")
             //: The message when the user asks to copy, save or print before the ratings are
             //: shown.
             : QCoreApplication::translate(
-                  context,
+                  "tolvar::ui::frmForm001",
                   "There is no result yet: reply to all 28 questions and click "
                   "Evaluate, then copy, save or print it.");
     runtime_.MsgBox(window_, {text, forms::MB_OK_INFORMATION, {}});
@@ -183,12 +181,14 @@ QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& repo
         folder = QDir::homePath();
     }
     //: The name Save suggests for a result's file; %1 is the date, as 2026-12-09.
-    const QString name = Tr("Tolvar result %1.txt").arg(now.toString(QStringLiteral("yyyy-MM-dd")));
-    QString path = runtime.SaveFileName(window,
-                                        //: The title of the dialog that saves the result.
-                                        Tr("Save Result As"), QDir(folder).filePath(name),
-                                        //: The kind of file Save writes, in its dialog.
-                                        Tr("Text files (*.txt)"));
+    const QString name = QCoreApplication::translate("KeptResults", "Tolvar result %1.txt")
+                             .arg(now.toString(QStringLiteral("yyyy-MM-dd")));
+    QString path = runtime.SaveFileName(
+        window,
+        //: The title of the dialog that saves the result.
+        QCoreApplication::translate("KeptResults", "Save Result As"), QDir(folder).filePath(name),
+        //: The kind of file Save writes, in its dialog.
+        QCoreApplication::translate("KeptResults", "Text files (*.txt)"));
     if (path.isEmpty()) {
         return {};
     }
@@ -198,12 +198,14 @@ QString SaveResult(QWidget* window, forms::Runtime& runtime, const QString& repo
     QString reason;
     if (!WriteTextFile(path, report, &reason)) {
         //: When a result could not be saved: %1 the file, %2 the system's reason.
-        const QString text = Tr("The result was not saved to %1: %2").arg(Shown(path), reason);
+        const QString text =
+            QCoreApplication::translate("KeptResults", "The result was not saved to %1: %2")
+                .arg(Shown(path), reason);
         runtime.MsgBox(window, {text, forms::MB_OK_EXCLAMATION, {}});
         return {};
     }
     //: Said by a screen reader once the result is saved; %1 is the file.
-    return Tr("Result saved as %1.").arg(Shown(path));
+    return QCoreApplication::translate("KeptResults", "Result saved as %1.").arg(Shown(path));
 }
 
 void CompareWithSavedResults(QWidget* window, forms::Runtime& runtime, const TodaysResult& today,
@@ -212,10 +214,10 @@ void CompareWithSavedResults(QWidget* window, forms::Runtime& runtime, const Tod
         paths = runtime.OpenFileNames(
             window,
             //: The title of the dialog that picks saved results to compare with.
-            Tr("Compare with Saved Results"),
+            QCoreApplication::translate("KeptResults", "Compare with Saved Results"),
             QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
             //: The kinds of file the dialog offers: text files first, then any.
-            Tr("Text files (*.txt);;All files (*)"));
+            QCoreApplication::translate("KeptResults", "Text files (*.txt);;All files (*)"));
     }
     const std::vector<ResultWording> wordings = ResultWordings();
     std::vector<CopiedResult> earlier;
@@ -233,9 +235,11 @@ void CompareWithSavedResults(QWidget* window, forms::Runtime& runtime, const Tod
         }
         if (!problem.isEmpty()) {
             //: When a file given as a saved result is refused: %1 the file, %2 why.
-            runtime.MsgBox(window, {Tr("%1 was not compared: %2").arg(Shown(path), problem),
-                                    forms::MB_OK_EXCLAMATION,
-                                    {}});
+            runtime.MsgBox(window,
+                           {QCoreApplication::translate("KeptResults", "%1 was not compared: %2")
+                                .arg(Shown(path), problem),
+                            forms::MB_OK_EXCLAMATION,
+                            {}});
             return;
         }
     }

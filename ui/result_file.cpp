@@ -12,10 +12,6 @@
 namespace tolvar::ui {
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ResultFile", text);
-}
-
 // Text has no control characters besides tabs, line and page breaks.
 bool LooksLikeText(const QString& text) {
     return std::none_of(text.begin(), text.end(), [](QChar c) {
@@ -35,16 +31,18 @@ FileText DecodeText(const QByteArray& bytes) {
     if (encoding != QStringConverter::Utf8 && encoding != QStringConverter::Utf16LE &&
         encoding != QStringConverter::Utf16BE) {
         //: Why a file was not read: it is text in an encoding Tolvar does not read.
-        return {std::nullopt, Tr("It is not written in UTF-8 or UTF-16.")};
+        return {std::nullopt,
+                QCoreApplication::translate("ResultFile", "It is not written in UTF-8 or UTF-16.")};
     }
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        return {std::nullopt, Tr("It is not written in UTF-8 or UTF-16.")};
+        return {std::nullopt,
+                QCoreApplication::translate("ResultFile", "It is not written in UTF-8 or UTF-16.")};
     }
     if (!LooksLikeText(text)) {
         //: Why a file was not read: it holds something other than text.
-        return {std::nullopt, Tr("It is not a text file.")};
+        return {std::nullopt, QCoreApplication::translate("ResultFile", "It is not a text file.")};
     }
     return {std::move(text), {}};
 }
@@ -53,7 +51,7 @@ FileText ReadTextFile(const QString& path) {
     QFile file(path);
     if (QFileInfo(path).isDir()) {
         //: Why a file was not read: the name chosen is a folder.
-        return {std::nullopt, Tr("It is a folder.")};
+        return {std::nullopt, QCoreApplication::translate("ResultFile", "It is a folder.")};
     }
     if (!file.open(QIODevice::ReadOnly)) {
         return {std::nullopt, file.errorString()};
@@ -61,8 +59,10 @@ FileText ReadTextFile(const QString& path) {
     const QByteArray bytes = file.read(MAX_RESULT_FILE + 1);
     if (bytes.size() > MAX_RESULT_FILE) {
         //: Why a file was not read: %1 is the most Tolvar reads, as "1 MiB".
-        return {std::nullopt, Tr("It is larger than %1, far larger than a saved result.")
-                                  .arg(QLocale().formattedDataSize(MAX_RESULT_FILE))};
+        return {std::nullopt,
+                QCoreApplication::translate("ResultFile",
+                                            "It is larger than %1, far larger than a saved result.")
+                    .arg(QLocale().formattedDataSize(MAX_RESULT_FILE))};
     }
     if (file.error() != QFileDevice::NoError) {
         return {std::nullopt, file.errorString()};
