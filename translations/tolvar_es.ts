@@ -352,19 +352,19 @@
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation>Solo está el resultado de hoy, así que todavía no hay ningún otro con el que compararlo.</translation>
+        <translation>Solo se muestra el resultado de hoy, así que todavía no hay ningún otro con el que compararlo.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation>Ningún motivador tuvo la valoración más alta en todos los resultados.</translation>
+        <translation>Ningún motivador fue el mejor valorado en todos los resultados.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
         <translation>
-            <numerusform>Con la valoración más alta en todos los resultados: %1.</numerusform>
-            <numerusform>Con la valoración más alta en todos los resultados: %1.</numerusform>
+            <numerusform>El mejor valorado en todos los resultados: %1.</numerusform>
+            <numerusform>Los mejor valorados en todos los resultados: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -466,7 +466,7 @@
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
-        <translation>Documentos PDF (*.pdf)</translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save %1: %2.</source>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
-        <translation>Tras una evaluación, el menú Resultado copia, guarda, imprime o exporta el resultado y lo compara con otros anteriores; %1 lo copia como texto.</translation>
+        <translation>Tras una evaluación, el menú Resultado permite copiar, guardar, imprimir o exportar el resultado y compararlo con otros anteriores; %1 lo copia como texto.</translation>
     </message>
 </context>
 </TS>

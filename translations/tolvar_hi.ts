@@ -340,8 +340,8 @@
         <source>Your result of %1: %n of its 28 replies are the same as today.</source>
         <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
         <translation>
-            <numerusform>%1 का आपका परिणाम: इसके 28 उत्तरों में से %n उत्तर वही है जो आज है।</numerusform>
-            <numerusform>%1 का आपका परिणाम: इसके 28 उत्तरों में से %n उत्तर वही हैं जो आज हैं।</numerusform>
+            <numerusform>%1 का आपका परिणाम: इसके 28 उत्तरों में से %n उत्तर आज के उत्तर से मेल खाता है।</numerusform>
+            <numerusform>%1 का आपका परिणाम: इसके 28 उत्तरों में से %n उत्तर आज के उत्तरों से मेल खाते हैं।</numerusform>
         </translation>
     </message>
     <message>
@@ -476,7 +476,7 @@
     <message>
         <source>Saved as %1.</source>
         <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
-        <translation>%1 के रूप में सहेजा गया।</translation>
+        <translation>%1 में सहेजा गया।</translation>
     </message>
 </context>
 <context>
