@@ -369,18 +369,18 @@
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation>لم يحصل أي محفز على أعلى تقييم في كل نتيجة.</translation>
+        <translation>لم يحصل أي محفز على أعلى تقييم في جميع النتائج.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
         <translation>
-            <numerusform>المحفزات الحاصلة على أعلى تقييم في كل نتيجة: %1.</numerusform>
-            <numerusform>المحفز الحاصل على أعلى تقييم في كل نتيجة: %1.</numerusform>
-            <numerusform>المحفزان الحاصلان على أعلى تقييم في كل نتيجة: %1.</numerusform>
-            <numerusform>المحفزات الحاصلة على أعلى تقييم في كل نتيجة: %1.</numerusform>
-            <numerusform>المحفزات الحاصلة على أعلى تقييم في كل نتيجة: %1.</numerusform>
-            <numerusform>المحفزات الحاصلة على أعلى تقييم في كل نتيجة: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفز الحاصل على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزان الحاصلان على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -453,7 +453,7 @@
     <message>
         <source>Results of %1.</source>
         <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
-        <translation>نتائج %1.</translation>
+        <translation>تواريخ النتائج: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>

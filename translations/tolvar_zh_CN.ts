@@ -33,7 +33,7 @@
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation>您的激励因素在两次结果中的排序几乎不一致。</translation>
+        <translation>您的激励因素在两次结果中的排序几乎谈不上一致。</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
@@ -327,7 +327,7 @@
     <message>
         <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
-        <translation>该结果中激励因素的排序与今天的排序几乎不一致（tau-b %1）。</translation>
+        <translation>该结果中激励因素的排序与今天的排序几乎谈不上一致（tau-b %1）。</translation>
     </message>
     <message>
         <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
@@ -354,13 +354,13 @@
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation>没有哪个激励因素在每次结果中都评分最高。</translation>
+        <translation>没有哪个激励因素在每个结果中都评分最高。</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
         <translation>
-            <numerusform>在每次结果中都评分最高的激励因素：%1。</numerusform>
+            <numerusform>在每个结果中都评分最高的激励因素：%1。</numerusform>
         </translation>
     </message>
     <message>
