@@ -206,13 +206,13 @@
     <message numerus="yes">
         <source>%n results, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لا توجد أي نتيجة جاهزة للمقارنة (%n).</numerusform>
+            <numerusform>نتيجة واحدة (%n)، جاهزة للمقارنة.</numerusform>
+            <numerusform>نتيجتان (%n)، جاهزتان للمقارنة.</numerusform>
+            <numerusform>%n نتائج، جاهزة للمقارنة.</numerusform>
+            <numerusform>%n نتيجة، جاهزة للمقارنة.</numerusform>
+            <numerusform>%n نتيجة، جاهزة للمقارنة.</numerusform>
         </translation>
     </message>
 </context>
@@ -221,12 +221,12 @@
     <message>
         <source>Tolvar result %1</source>
         <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة Tolvar %1</translation>
     </message>
     <message>
         <source>Tolvar result %1.pdf</source>
         <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة Tolvar %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -317,148 +317,148 @@
     <message>
         <source>Your results over time</source>
         <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتائجك على مر الزمن</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
-        <translation type="unfinished">، </translation>
+        <translation>، </translation>
     </message>
     <message>
         <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ويتفق ترتيب محفزاتك فيها مع ترتيبها اليوم اتفاقًا وثيقًا (تاو-ب ‎%1).</translation>
     </message>
     <message>
         <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ويتفق ترتيب محفزاتك فيها مع ترتيبها اليوم جزئيًا (تاو-ب ‎%1).</translation>
     </message>
     <message>
         <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ولا يكاد ترتيب محفزاتك فيها يتفق مع ترتيبها اليوم (تاو-ب ‎%1).</translation>
     </message>
     <message>
         <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>وترتيب محفزاتك فيها معاكس لترتيبها اليوم إلى حد كبير (تاو-ب ‎%1).</translation>
     </message>
     <message numerus="yes">
         <source>Your result of %1: %n of its 28 replies are the same as today.</source>
         <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>نتيجتك في %1: لا تطابق أي من إجاباتها ما في نتيجة اليوم (%n من 28).</numerusform>
+            <numerusform>نتيجتك في %1: تطابق إجابة واحدة من إجاباتها ما في نتيجة اليوم (%n من 28).</numerusform>
+            <numerusform>نتيجتك في %1: تطابق إجابتان من إجاباتها ما في نتيجة اليوم (%n من 28).</numerusform>
+            <numerusform>نتيجتك في %1: تطابق %n من إجاباتها الـ28 ما في نتيجة اليوم.</numerusform>
+            <numerusform>نتيجتك في %1: تطابق %n من إجاباتها الـ28 ما في نتيجة اليوم.</numerusform>
+            <numerusform>نتيجتك في %1: تطابق %n من إجاباتها الـ28 ما في نتيجة اليوم.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
         <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا تتضمن نتيجتك في %1 أي إجابات، لذا تقتصر المقارنة على تقييماتها.</translation>
     </message>
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد هنا إلا نتيجة اليوم، لذا لا يوجد بعد ما يمكن مقارنتها به.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لم يحصل أي محفز على أعلى تقييم في جميع النتائج.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفز الحاصل على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزان الحاصلان على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
+            <numerusform>المحفزات الحاصلة على أعلى تقييم في جميع النتائج: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators rated highest in every result.</extracomment>
-        <translation type="unfinished">؛ </translation>
+        <translation>؛ </translation>
     </message>
     <message>
         <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
         <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يوازن معامل كندال تاو-ب بين أزواج المحفزات ذات الترتيب نفسه في النتيجتين والأزواج ذات الترتيب المعاكس: 1 يعني الترتيب نفسه، و0 انعدام العلاقة، و‎-1 الترتيب المعاكس.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the results over time: the motivator.</extracomment>
-        <translation type="unfinished">المحفز</translation>
+        <translation>المحفز</translation>
     </message>
     <message>
         <source>Over time</source>
         <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>على مر الزمن</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
-        <translation type="unfinished">اليوم</translation>
+        <translation>اليوم</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>التقييمات في نتائجك الـ%n، الأقدم أولًا ونتيجة اليوم أخيرًا، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
+            <numerusform>التقييمات في نتيجتك الوحيدة (%n)، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
+            <numerusform>التقييمات في نتيجتيك (%n)، الأقدم أولًا ونتيجة اليوم أخيرًا، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
+            <numerusform>التقييمات في نتائجك الـ%n، الأقدم أولًا ونتيجة اليوم أخيرًا، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
+            <numerusform>التقييمات في نتائجك الـ%n، الأقدم أولًا ونتيجة اليوم أخيرًا، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
+            <numerusform>التقييمات في نتائجك الـ%n، الأقدم أولًا ونتيجة اليوم أخيرًا، والمحفزات مرتبة حسب نتيجة اليوم (&amp;R):</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s result, %1</source>
         <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتيجة اليوم، %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
-        <translation type="unfinished">نسخ (&amp;C)</translation>
+        <translation>نسخ (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
         <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة PDF‏ (&amp;E)...</translation>
     </message>
     <message>
         <source>Tolvar results over time.pdf</source>
         <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>نتائج Tolvar على مر الزمن.pdf</translation>
     </message>
     <message>
         <source>today (%1)</source>
         <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اليوم (%1)</translation>
     </message>
     <message>
         <source>Results of %1.</source>
         <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تواريخ النتائج: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -466,37 +466,37 @@
     <message>
         <source>Could not print to %1.</source>
         <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذرت الطباعة إلى ⁦%1⁩.</translation>
     </message>
     <message>
         <source>Printed to the file %1.</source>
         <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تمت الطباعة إلى الملف ⁦%1⁩.</translation>
     </message>
     <message>
         <source>Sent to the printer %1.</source>
         <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تم الإرسال إلى الطابعة ⁦%1⁩.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
         <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حفظ بصيغة PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مستندات PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save %1: %2.</source>
         <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذر حفظ ⁦%1⁩: %2.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
         <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تم الحفظ في الملف ⁦%1⁩.</translation>
     </message>
 </context>
 <context>
@@ -578,37 +578,37 @@
     <message>
         <source>&amp;Result</source>
         <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>النتيجة (&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
         <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
-        <translation type="unfinished">نسخ النتيجة (&amp;C)</translation>
+        <translation>نسخ النتيجة (&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save Result As...</source>
         <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>حفظ النتيجة باسم (&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>طباعة (&amp;P)...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
         <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تصدير بصيغة PDF‏ (&amp;D)...</translation>
     </message>
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
-        <translation type="unfinished">مقارنة بنتيجة سابقة (&amp;M)...</translation>
+        <translation>مقارنة بنتيجة سابقة (&amp;M)...</translation>
     </message>
     <message>
         <source>Compare with Sa&amp;ved Results...</source>
         <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مقارنة بنتائج محفوظة (&amp;V)...</translation>
     </message>
 </context>
 <context>
@@ -763,7 +763,7 @@
     </message>
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>بعد التقييم، تتيح قائمة «النتيجة» نسخ النتيجة وحفظها وطباعتها وتصديرها ومقارنتها بنتائج سابقة؛ ويؤدي الضغط على %1 إلى نسخها بصيغة نصية.</translation>
     </message>
 </context>
 </TS>

@@ -33,7 +33,7 @@
     <message>
         <source>The two orders of your motivators hardly agree.</source>
         <extracomment>How closely the two orders of the motivators agree: the third of four.</extracomment>
-        <translation>您的激励因素在两次结果中的排序几乎不一致。</translation>
+        <translation>您的激励因素在两次结果中的排序几乎谈不上一致。</translation>
     </message>
     <message>
         <source>The two orders of your motivators are largely reversed.</source>
@@ -201,8 +201,8 @@
     <message numerus="yes">
         <source>%n results, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已读取 %n 个结果，可以进行比较。</numerusform>
         </translation>
     </message>
 </context>
@@ -211,12 +211,12 @@
     <message>
         <source>Tolvar result %1</source>
         <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar 结果 %1</translation>
     </message>
     <message>
         <source>Tolvar result %1.pdf</source>
         <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar 结果 %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -307,133 +307,133 @@
     <message>
         <source>Your results over time</source>
         <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>您的历次结果</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
-        <translation type="unfinished">，</translation>
+        <translation>、</translation>
     </message>
     <message>
         <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该结果中激励因素的排序与今天的排序高度一致（tau-b %1）。</translation>
     </message>
     <message>
         <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该结果中激励因素的排序与今天的排序部分一致（tau-b %1）。</translation>
     </message>
     <message>
         <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该结果中激励因素的排序与今天的排序几乎谈不上一致（tau-b %1）。</translation>
     </message>
     <message>
         <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该结果中激励因素的排序与今天的排序大体相反（tau-b %1）。</translation>
     </message>
     <message numerus="yes">
         <source>Your result of %1: %n of its 28 replies are the same as today.</source>
         <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>您在 %1 的结果：28 个回答中有 %n 个与今天的相同。</numerusform>
         </translation>
     </message>
     <message>
         <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
         <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>您在 %1 的结果不含回答，因此只比较其评分。</translation>
     </message>
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>这里只有今天的结果，因此还没有可以与之比较的结果。</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>没有哪个激励因素在每个结果中都评分最高。</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>在每个结果中都评分最高的激励因素：%1。</numerusform>
         </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators rated highest in every result.</extracomment>
-        <translation type="unfinished">；</translation>
+        <translation>；</translation>
     </message>
     <message>
         <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
         <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>肯德尔 tau-b 将两次结果中顺序相同的激励因素对与顺序相反的激励因素对相比较：1 表示顺序相同，0 表示没有关联，-1 表示顺序相反。</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the results over time: the motivator.</extracomment>
-        <translation type="unfinished">激励因素</translation>
+        <translation>激励因素</translation>
     </message>
     <message>
         <source>Over time</source>
         <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>变化趋势</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
-        <translation type="unfinished">今天</translation>
+        <translation>今天</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>您的 %n 个结果中的评分，最早的在前，今天的在最后，激励因素按今天的顺序排列(&amp;R)：</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s result, %1</source>
         <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今天的结果，%1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
-        <translation type="unfinished">复制(&amp;C)</translation>
+        <translation>复制(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
         <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>导出为 PDF(&amp;E)...</translation>
     </message>
     <message>
         <source>Tolvar results over time.pdf</source>
         <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar 历次结果.pdf</translation>
     </message>
     <message>
         <source>today (%1)</source>
         <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今天（%1）</translation>
     </message>
     <message>
         <source>Results of %1.</source>
         <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>各次结果的时间：%1。</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
-        <translation type="unfinished">%1：%2。 {1:?} {2?}</translation>
+        <translation>%1：%2</translation>
     </message>
 </context>
 <context>
@@ -441,37 +441,37 @@
     <message>
         <source>Could not print to %1.</source>
         <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法打印到 %1。</translation>
     </message>
     <message>
         <source>Printed to the file %1.</source>
         <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已打印到文件 %1。</translation>
     </message>
     <message>
         <source>Sent to the printer %1.</source>
         <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已发送到打印机 %1。</translation>
     </message>
     <message>
         <source>Save as PDF</source>
         <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>保存为 PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save %1: %2.</source>
         <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法保存 %1：%2。</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
         <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>已保存为 %1。</translation>
     </message>
 </context>
 <context>
@@ -548,37 +548,37 @@
     <message>
         <source>&amp;Result</source>
         <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>结果(&amp;R)</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
         <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
-        <translation type="unfinished">复制结果(&amp;C)</translation>
+        <translation>复制结果(&amp;C)</translation>
     </message>
     <message>
         <source>&amp;Save Result As...</source>
         <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>将结果另存为(&amp;S)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
         <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>导出为 PDF(&amp;D)...</translation>
     </message>
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
-        <translation type="unfinished">与先前结果比较(&amp;M)...</translation>
+        <translation>与先前结果比较(&amp;M)...</translation>
     </message>
     <message>
         <source>Compare with Sa&amp;ved Results...</source>
         <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>与已保存的结果比较(&amp;V)...</translation>
     </message>
 </context>
 <context>
@@ -733,7 +733,7 @@
     </message>
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>评估之后，可通过“结果”菜单复制、保存、打印或导出结果，并将其与先前的结果进行比较；按 %1 可将结果复制为文本。</translation>
     </message>
 </context>
 </TS>
