@@ -352,7 +352,7 @@
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation>Es liegt nur das heutige Ergebnis vor, daher gibt es noch nichts, womit es verglichen werden könnte.</translation>
+        <translation>Es liegt nur das heutige Ergebnis vor, daher gibt es noch nichts zu vergleichen.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
@@ -396,8 +396,8 @@
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
         <translation>
-            <numerusform>&amp;Bewertungen in Ihrem %n Ergebnis, die Motivatoren in heutiger Rangfolge:</numerusform>
-            <numerusform>&amp;Bewertungen in Ihren %n Ergebnissen, vom ältesten bis zum heutigen, die Motivatoren in heutiger Rangfolge:</numerusform>
+            <numerusform>&amp;Bewertungen in %n Ergebnis, mit den Motivatoren in heutiger Rangfolge:</numerusform>
+            <numerusform>&amp;Bewertungen in Ihren %n Ergebnissen, vom ältesten bis zum heutigen, mit den Motivatoren in heutiger Rangfolge:</numerusform>
         </translation>
     </message>
     <message>

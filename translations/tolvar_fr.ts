@@ -352,19 +352,19 @@
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation>Seul le résultat d’aujourd’hui est présent&#xa0;: il n’y a donc encore rien à comparer.</translation>
+        <translation>Seul le résultat d’aujourd’hui est disponible&#x202f;; il n’y a donc encore rien à comparer.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation>Aucun facteur de motivation n’a reçu la note la plus élevée dans tous les résultats.</translation>
+        <translation>Aucun facteur de motivation n’a été le mieux noté dans tous les résultats.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
         <translation>
-            <numerusform>Note la plus élevée dans tous les résultats&#xa0;: %1.</numerusform>
-            <numerusform>Note la plus élevée dans tous les résultats&#xa0;: %1.</numerusform>
+            <numerusform>Facteur de motivation le mieux noté dans tous les résultats&#xa0;: %1.</numerusform>
+            <numerusform>Facteurs de motivation les mieux notés dans tous les résultats&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
@@ -396,8 +396,8 @@
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
         <translation>
-            <numerusform>&amp;Notes de %n&#xa0;résultat, les facteurs de motivation dans l’ordre d’aujourd’hui&#xa0;:</numerusform>
-            <numerusform>&amp;Notes de vos %n&#xa0;résultats, du plus ancien à celui d’aujourd’hui, les facteurs de motivation dans l’ordre d’aujourd’hui&#xa0;:</numerusform>
+            <numerusform>&amp;Notes de %n&#xa0;résultat, avec les facteurs de motivation rangés selon le classement actuel&#xa0;:</numerusform>
+            <numerusform>&amp;Notes de vos %n&#xa0;résultats, du plus ancien à celui d’aujourd’hui, avec les facteurs de motivation rangés selon le classement actuel&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
