@@ -202,9 +202,9 @@
     <message numerus="yes">
         <source>%n results, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ergebnis liegt zum Vergleich bereit.</numerusform>
+            <numerusform>%n Ergebnisse liegen zum Vergleich bereit.</numerusform>
         </translation>
     </message>
 </context>
@@ -213,12 +213,12 @@
     <message>
         <source>Tolvar result %1</source>
         <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar-Ergebnis vom %1</translation>
     </message>
     <message>
         <source>Tolvar result %1.pdf</source>
         <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar-Ergebnis %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -309,136 +309,136 @@
     <message>
         <source>Your results over time</source>
         <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihre Ergebnisse im Zeitverlauf</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
-        <translation type="unfinished">, </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Rangfolge Ihrer Motivatoren in diesem Ergebnis stimmt weitgehend mit der heutigen überein (Tau-b %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Rangfolge Ihrer Motivatoren in diesem Ergebnis stimmt teilweise mit der heutigen überein (Tau-b %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Rangfolge Ihrer Motivatoren in diesem Ergebnis stimmt kaum mit der heutigen überein (Tau-b %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Rangfolge Ihrer Motivatoren in diesem Ergebnis ist weitgehend die Umkehrung der heutigen (Tau-b %1).</translation>
     </message>
     <message numerus="yes">
         <source>Your result of %1: %n of its 28 replies are the same as today.</source>
         <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ihr Ergebnis vom %1: %n seiner 28 Antworten stimmt mit den heutigen überein.</numerusform>
+            <numerusform>Ihr Ergebnis vom %1: %n seiner 28 Antworten stimmen mit den heutigen überein.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
         <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ihr Ergebnis vom %1 enthält keine Antworten, daher werden nur seine Bewertungen verglichen.</translation>
     </message>
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es liegt nur das heutige Ergebnis vor, daher gibt es noch nichts zu vergleichen.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Motivator wurde in allen Ergebnissen am höchsten bewertet.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In allen Ergebnissen am höchsten bewertet: %1.</numerusform>
+            <numerusform>In allen Ergebnissen am höchsten bewertet: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators rated highest in every result.</extracomment>
-        <translation type="unfinished">; </translation>
+        <translation>; </translation>
     </message>
     <message>
         <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
         <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kendalls Tau-b wägt die Motivatorpaare in derselben Reihenfolge gegen die in umgekehrter Reihenfolge ab: 1 steht für dieselbe Reihenfolge, 0 für keinen Zusammenhang und -1 für die umgekehrte Reihenfolge.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the results over time: the motivator.</extracomment>
-        <translation type="unfinished">Motivator</translation>
+        <translation>Motivator</translation>
     </message>
     <message>
         <source>Over time</source>
         <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
-        <translation type="unfinished">Heute</translation>
+        <translation>Heute</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&amp;Bewertungen in %n Ergebnis, mit den Motivatoren in heutiger Rangfolge:</numerusform>
+            <numerusform>&amp;Bewertungen in Ihren %n Ergebnissen, vom ältesten bis zum heutigen, mit den Motivatoren in heutiger Rangfolge:</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s result, %1</source>
         <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heutiges Ergebnis, %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
-        <translation type="unfinished">&amp;Kopieren</translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
         <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF exportieren...</translation>
     </message>
     <message>
         <source>Tolvar results over time.pdf</source>
         <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar-Ergebnisse im Zeitverlauf.pdf</translation>
     </message>
     <message>
         <source>today (%1)</source>
         <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>heute (%1)</translation>
     </message>
     <message>
         <source>Results of %1.</source>
         <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkte der Ergebnisse: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
-        <translation type="unfinished">%1: %2. {1:?} {2?}</translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -446,37 +446,37 @@
     <message>
         <source>Could not print to %1.</source>
         <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Drucken auf %1 ist fehlgeschlagen.</translation>
     </message>
     <message>
         <source>Printed to the file %1.</source>
         <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>In die Datei %1 gedruckt.</translation>
     </message>
     <message>
         <source>Sent to the printer %1.</source>
         <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>An den Drucker %1 gesendet.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
         <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save %1: %2.</source>
         <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
         <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als %1 gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -554,37 +554,37 @@
     <message>
         <source>&amp;Result</source>
         <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er&amp;gebnis</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
         <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
-        <translation type="unfinished">Ergebnis &amp;kopieren</translation>
+        <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
         <source>&amp;Save Result As...</source>
         <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis &amp;speichern unter...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
         <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF exportieren...</translation>
     </message>
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
-        <translation type="unfinished">Mit früherem Ergebnis &amp;vergleichen...</translation>
+        <translation>Mit früherem Ergebnis &amp;vergleichen...</translation>
     </message>
     <message>
         <source>Compare with Sa&amp;ved Results...</source>
         <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;gespeicherten Ergebnissen vergleichen...</translation>
     </message>
 </context>
 <context>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einer Auswertung können Sie das Ergebnis über das Menü „Ergebnis“ kopieren, speichern, drucken oder exportieren und mit früheren Ergebnissen vergleichen; mit %1 kopieren Sie es als Text.</translation>
     </message>
 </context>
 </TS>

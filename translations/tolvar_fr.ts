@@ -202,9 +202,9 @@
     <message numerus="yes">
         <source>%n results, ready to compare.</source>
         <extracomment>In the dialog that takes an earlier result, once it holds several; %n is how many (2 or more).</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n&#xa0;résultat prêt à être comparé.</numerusform>
+            <numerusform>%n&#xa0;résultats prêts à être comparés.</numerusform>
         </translation>
     </message>
 </context>
@@ -213,12 +213,12 @@
     <message>
         <source>Tolvar result %1</source>
         <extracomment>The title of the printed or exported result; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de Tolvar du %1</translation>
     </message>
     <message>
         <source>Tolvar result %1.pdf</source>
         <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de Tolvar %1.pdf</translation>
     </message>
 </context>
 <context>
@@ -309,136 +309,136 @@
     <message>
         <source>Your results over time</source>
         <extracomment>The title of the dialog that shows several results side by side, and the first line of its copy and of its printed page.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vos résultats au fil du temps</translation>
     </message>
     <message>
         <source>, </source>
         <extracomment>Between the ratings of one motivator, oldest first, as &quot;3, 4, 6&quot;; and between the times of the results in their copy.</extracomment>
-        <translation type="unfinished">&#x202f;; </translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Its order of your motivators agrees closely with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the closest of four; %1 is Kendall&apos;s tau-b, as 0.71.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le classement de vos facteurs de motivation dans ce résultat concorde étroitement avec celui d’aujourd’hui (tau-b&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators agrees in part with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the second of four; %1 is Kendall&apos;s tau-b, as 0.42.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le classement de vos facteurs de motivation dans ce résultat concorde en partie avec celui d’aujourd’hui (tau-b&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators hardly agrees with today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the third of four; %1 is Kendall&apos;s tau-b, as 0.12.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le classement de vos facteurs de motivation dans ce résultat concorde à peine avec celui d’aujourd’hui (tau-b&#xa0;: %1).</translation>
     </message>
     <message>
         <source>Its order of your motivators is largely the reverse of today&apos;s (tau-b %1).</source>
         <extracomment>How an earlier order of the motivators agrees with today&apos;s, the last of four; %1 is Kendall&apos;s tau-b, as -0.55.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le classement de vos facteurs de motivation dans ce résultat est en grande partie l’inverse de celui d’aujourd’hui (tau-b&#xa0;: %1).</translation>
     </message>
     <message numerus="yes">
         <source>Your result of %1: %n of its 28 replies are the same as today.</source>
         <extracomment>%1 is the date and time an earlier result was copied; %n how many of its 28 replies are the same as today&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Réponses de votre résultat du %1 identiques à celles d’aujourd’hui&#xa0;: %n sur 28.</numerusform>
+            <numerusform>Réponses de votre résultat du %1 identiques à celles d’aujourd’hui&#xa0;: %n sur 28.</numerusform>
         </translation>
     </message>
     <message>
         <source>Your result of %1 holds no replies, so only its ratings are compared.</source>
         <extracomment>%1 is the date and time an earlier result was copied, by a version that did not copy the replies.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Votre résultat du %1 ne contient aucune réponse, donc seules ses notes sont comparées.</translation>
     </message>
     <message>
         <source>Only today&apos;s result is here, so there is nothing to compare it with yet.</source>
         <extracomment>Where the dialog shows today&apos;s result alone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seul le résultat d’aujourd’hui est disponible&#x202f;; il n’y a donc encore rien à comparer.</translation>
     </message>
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun facteur de motivation n’a été le mieux noté dans tous les résultats.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Facteur de motivation le mieux noté dans tous les résultats&#xa0;: %1.</numerusform>
+            <numerusform>Facteurs de motivation les mieux notés dans tous les résultats&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>; </source>
         <extracomment>Between two motivators rated highest in every result.</extracomment>
-        <translation type="unfinished">&#x202f;; </translation>
+        <translation>&#x202f;; </translation>
     </message>
     <message>
         <source>Kendall&apos;s tau-b weighs the pairs of motivators in the same order against those in the opposite order: 1 is the same order, 0 no relation and -1 the reverse order.</source>
         <extracomment>After the sentences on how each earlier order agrees with today&apos;s.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le tau-b de Kendall met en balance les paires de facteurs de motivation rangées dans le même ordre et celles rangées dans l’ordre inverse&#xa0;: 1 signifie le même ordre, 0 aucun lien et -1 l’ordre inverse.</translation>
     </message>
     <message>
         <source>Motivator</source>
         <extracomment>A column of the results over time: the motivator.</extracomment>
-        <translation type="unfinished">Facteur de motivation</translation>
+        <translation>Facteur de motivation</translation>
     </message>
     <message>
         <source>Over time</source>
         <extracomment>A column of the results over time: a small chart of one motivator&apos;s ratings, oldest first.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Évolution</translation>
     </message>
     <message>
         <source>Today</source>
         <extracomment>The column of today&apos;s rating in the results over time.</extracomment>
-        <translation type="unfinished">Aujourd’hui</translation>
+        <translation>Aujourd’hui</translation>
     </message>
     <message numerus="yes">
         <source>&amp;Ratings in your %n results, the oldest first and today&apos;s last, the motivators in today&apos;s order:</source>
         <extracomment>Above the table of results over time; %n is how many results it shows. Keep an access key.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&amp;Notes de %n&#xa0;résultat, avec les facteurs de motivation rangés selon le classement actuel&#xa0;:</numerusform>
+            <numerusform>&amp;Notes de vos %n&#xa0;résultats, du plus ancien à celui d’aujourd’hui, avec les facteurs de motivation rangés selon le classement actuel&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>Today&apos;s result, %1</source>
         <extracomment>The tooltip of the column of today&apos;s rating; %1 is the date and time now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat d’aujourd’hui, %1</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
         <extracomment>A button of the results over time that copies them as text. Keep an access key.</extracomment>
-        <translation type="unfinished">&amp;Copier</translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
         <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;PDF…</translation>
     </message>
     <message>
         <source>Tolvar results over time.pdf</source>
         <extracomment>The file name the PDF of the results over time is offered under; keep &quot;.pdf&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultats de Tolvar au fil du temps.pdf</translation>
     </message>
     <message>
         <source>today (%1)</source>
         <extracomment>In the copy of the results over time, today&apos;s time; %1 is the date and time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>aujourd’hui (%1)</translation>
     </message>
     <message>
         <source>Results of %1.</source>
         <extracomment>The copy&apos;s second line: the times of the results, oldest first, joined by &quot;, &quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dates des résultats&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A line of the copied results over time: %1 the motivator, %2 its ratings, oldest first, as &quot;3, 4, 6&quot;.</extracomment>
-        <translation type="unfinished">%1&#xa0;: %2. {1:?} {2?}</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -446,37 +446,37 @@
     <message>
         <source>Could not print to %1.</source>
         <extracomment>Told after printing, when the chosen printer or file could not be opened or stopped with an error; %1 is the printer&apos;s name or the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L’impression vers %1 a échoué.</translation>
     </message>
     <message>
         <source>Printed to the file %1.</source>
         <extracomment>Told after the print dialog wrote the page to a file instead of a printer; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimé dans le fichier %1.</translation>
     </message>
     <message>
         <source>Sent to the printer %1.</source>
         <extracomment>Told after the page went to the printer; %1 is the printer&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Envoyé à l’imprimante %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
         <extracomment>Title of the file dialog that saves the result as a PDF document.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
         <extracomment>Filter of the file dialog that saves the result; keep &quot;(*.pdf)&quot; exactly.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Could not save %1: %2.</source>
         <extracomment>Told when the PDF could not be written; %1 is the file&apos;s path, %2 the system&apos;s reason (already translated by the system).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Saved as %1.</source>
         <extracomment>Told after the PDF was written; %1 is the file&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sous %1.</translation>
     </message>
 </context>
 <context>
@@ -554,37 +554,37 @@
     <message>
         <source>&amp;Result</source>
         <extracomment>The menu in the window&apos;s menu bar that holds what can be done with a result. Keep an access key that no button of the window uses.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résul&amp;tat</translation>
     </message>
     <message>
         <source>&amp;Copy Result</source>
         <extracomment>An entry of the Result menu (and the window&apos;s context menu) that copies the result as text. Keep an access key, different from the menu&apos;s other entries.</extracomment>
-        <translation type="unfinished">&amp;Copier le résultat</translation>
+        <translation>&amp;Copier le résultat</translation>
     </message>
     <message>
         <source>&amp;Save Result As...</source>
         <extracomment>An entry of the Result menu that saves the result as a text file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le résultat &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
         <extracomment>An entry of the Result menu that prints the result. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
         <extracomment>An entry of the Result menu that saves the result as a PDF file. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en &amp;PDF…</translation>
     </message>
     <message>
         <source>Co&amp;mpare with Earlier Result...</source>
         <extracomment>An entry of the Result menu that compares the result shown with an earlier copied one. Keep an access key.</extracomment>
-        <translation type="unfinished">Co&amp;mparer avec un résultat antérieur…</translation>
+        <translation>Co&amp;mparer avec un résultat antérieur…</translation>
     </message>
     <message>
         <source>Compare with Sa&amp;ved Results...</source>
         <extracomment>An entry of the Result menu that compares the result shown with results saved in files. Keep an access key.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec des résultats &amp;enregistrés…</translation>
     </message>
 </context>
 <context>
@@ -739,7 +739,7 @@
     </message>
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après une évaluation, le menu Résultat permet de copier, d’enregistrer, d’imprimer ou d’exporter le résultat et de le comparer avec des résultats antérieurs&#x202f;; %1 le copie sous forme de texte.</translation>
     </message>
 </context>
 </TS>
