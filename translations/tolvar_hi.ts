@@ -220,6 +220,51 @@
         <extracomment>The name Export as PDF suggests for the result&apos;s page; %1 is the date, as 2026-12-09.</extracomment>
         <translation>Tolvar का परिणाम %1.pdf</translation>
     </message>
+    <message>
+        <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
+        <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tolvar result %1.txt</source>
+        <extracomment>The name Save suggests for a result&apos;s file; %1 is the date, as 2026-12-09.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Result As</source>
+        <extracomment>The title of the dialog that saves the result.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <extracomment>The kind of file Save writes, in its dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The result was not saved to %1: %2</source>
+        <extracomment>When a result could not be saved: %1 the file, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result saved as %1.</source>
+        <extracomment>Said by a screen reader once the result is saved; %1 is the file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compare with Saved Results</source>
+        <extracomment>The title of the dialog that picks saved results to compare with.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text files (*.txt);;All files (*)</source>
+        <extracomment>The kinds of file the dialog offers: text files first, then any.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not compared: %2</source>
+        <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Motivator</name>
@@ -412,12 +457,12 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <extracomment>A button of the results over time that prints them. Keep an access key.</extracomment>
+        <extracomment>A button of the comparison and of the results over time that prints them. Keep an access key.</extracomment>
         <translation>प्रिंट करें (&amp;P)...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <extracomment>A button of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
+        <extracomment>A button of the comparison and of the results over time that saves them as a PDF document. Keep an access key.</extracomment>
         <translation>PDF के रूप में निर्यात करें (&amp;E)...</translation>
     </message>
     <message>
@@ -503,6 +548,29 @@
         <source>Close</source>
         <extracomment>The button that closes the comparison&apos;s dialog, as Qt names it.</extracomment>
         <translation>बंद करें</translation>
+    </message>
+</context>
+<context>
+    <name>ResultFile</name>
+    <message>
+        <source>It is not written in UTF-8 or UTF-16.</source>
+        <extracomment>Why a file was not read: it is text in an encoding Tolvar does not read.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is not a text file.</source>
+        <extracomment>Why a file was not read: it holds something other than text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is a folder.</source>
+        <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It is larger than %1, far larger than a saved result.</source>
+        <extracomment>Why a file was not read: %1 is the most Tolvar reads, as &quot;1 MiB&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -740,6 +808,15 @@
     <message>
         <source>After an evaluation, the Result menu copies, saves, prints or exports the result and compares it with earlier ones; %1 copies it as text.</source>
         <translation>मूल्यांकन के बाद “परिणाम” मेनू से आप परिणाम को कॉपी कर सकते हैं, सहेज सकते हैं, प्रिंट कर सकते हैं या निर्यात कर सकते हैं, और पहले के परिणामों से उसकी तुलना कर सकते हैं; %1 दबाने पर परिणाम टेक्स्ट के रूप में कॉपी हो जाता है।</translation>
+    </message>
+    <message>
+        <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
+        <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
+        <translation>तुलना मूल्यांकन के बाद ही हो सकती है: सभी 28 प्रश्नों के उत्तर दें और “मूल्यांकन करें” बटन पर क्लिक करें, फिर रेटिंग की तुलना पहले के किसी परिणाम से करें।</translation>
+    </message>
+    <message>
+        <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>
