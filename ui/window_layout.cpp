@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 
 #include "screen_fit.h"
 
@@ -63,10 +64,26 @@ const WindowLayout::Placement& WindowLayout::Of(const QWidget* control) const {
 // leaves, and the reflowed arrangement where it does not; either scrolls down where it is taller.
 void WindowLayout::Apply() {
     // The language chosen as the window is made may turn it around before it has controls.
-    if (applying_ || placements_.empty()) {
+    if (placements_.empty()) {
+        return;
+    }
+    // Laying out may itself change what the layout depends on (a label's alignment turns it
+    // around, a new size moves the window to another screen); it is laid out again once more.
+    if (applying_) {
+        again_ = true;
         return;
     }
     applying_ = true;
+    ApplyOnce();
+    if (std::exchange(again_, false)) {
+        ApplyOnce();
+    }
+    again_ = false;
+    applying_ = false;
+    placement_.KeepInside();
+}
+
+void WindowLayout::ApplyOnce() {
     std::vector<FitItem> items;
     for (const Placement& placement : placements_) {
         items.push_back({placement.control, placement.twips.size(),
@@ -94,8 +111,6 @@ void WindowLayout::Apply() {
         ApplyDefinedForm();
         scrolling_.Resize(defined, room);
     }
-    applying_ = false;
-    placement_.KeepInside();
 }
 
 void WindowLayout::ApplyDefinedForm() {
@@ -155,8 +170,11 @@ QSize WindowLayout::Reflow(QSize room) {
 // Every control's box, from left to right inside its parent, in the reflowed arrangement at the
 // width; returns the content's height.
 int WindowLayout::Arrange(int width, Boxes& boxes) const {
-    const int margin = TwipsToPixels(MARGIN_TWIPS, twipsPerPixel_);
-    const int inset = TwipsToPixels(INSET_TWIPS, twipsPerPixel_);
+    // At a scale for very large text the defined spacing would take the room the text needs; it
+    // is kept no wider than the text's own line spacing.
+    const int line = window_->fontMetrics().height();
+    const int margin = std::min(TwipsToPixels(MARGIN_TWIPS, twipsPerPixel_), line / 2);
+    const int inset = std::min(TwipsToPixels(INSET_TWIPS, twipsPerPixel_), line);
     const int inner = width - 2 * margin;
     const auto stack = [&boxes, this](QWidget* control, QPoint at, int across) {
         const int height = HeightAt(control, across);
@@ -167,46 +185,60 @@ int WindowLayout::Arrange(int width, Boxes& boxes) const {
     y = ArrangeRow(parts_.windowButtons, {margin, y}, inner, boxes) + margin;
 
     // The motivators with their ratings in a column at the panel's end.
-    const int ratingWidth = DefinedSize(parts_.ratings.front()).width();
+    const int ratingWidth = RatingWidth();
     const int ratingLeft = inner - inset - ratingWidth;
     const int optionWidth = ratingLeft - margin - inset;
-    int line = stack(parts_.ratings.front(), {ratingLeft, inset}, ratingWidth) + margin;
+    int row = stack(parts_.ratings.front(), {ratingLeft, inset}, ratingWidth) + margin;
     for (std::size_t index = 0; index < parts_.options.size(); ++index) {
-        const int option = stack(parts_.options[index], {inset, line}, optionWidth);
-        const int rating = stack(parts_.ratings[index + 1], {ratingLeft, line}, ratingWidth);
-        line = std::max(option, rating) + margin;
+        const int option = stack(parts_.options[index], {inset, row}, optionWidth);
+        const int rating = stack(parts_.ratings[index + 1], {ratingLeft, row}, ratingWidth);
+        row = std::max(option, rating) + margin;
     }
-    boxes.push_back({parts_.motivators, QRect(margin, y, inner, line + inset - margin)});
-    y += line + inset;
+    boxes.push_back({parts_.motivators, QRect(margin, y, inner, row + inset - margin)});
+    y += row + inset;
 
     // The question panel: its buttons, the question's number, the question and its selector, and
     // the two sides.
     const int across = inner - 2 * inset;
-    line = ArrangeRow(parts_.questionButtons, {inset, inset}, across, boxes) + margin;
-    int bottom = line;
+    row = ArrangeRow(parts_.questionButtons, {inset, inset}, across, boxes) + margin;
+    int bottom = row;
     int left = inset;
     for (QWidget* part : parts_.questionNumber) {
         const QSize size = DefinedSize(part);
-        boxes.push_back({part, QRect(QPoint(left, line), size)});
+        boxes.push_back({part, QRect(QPoint(left, row), size)});
         left += size.width() + margin;
-        bottom = std::max(bottom, line + size.height());
+        bottom = std::max(bottom, row + size.height());
     }
-    line = stack(parts_.question, {inset, bottom + margin}, across) + margin;
+    row = stack(parts_.question, {inset, bottom + margin}, across) + margin;
     const QSize selector = DefinedSize(parts_.selector);
     boxes.push_back(
         {parts_.selector,
-         QRect(QPoint(inset, line), QSize(std::min(selector.width(), across), selector.height()))});
-    line += selector.height() + margin;
+         QRect(QPoint(inset, row), QSize(std::min(selector.width(), across), selector.height()))});
+    row += selector.height() + margin;
     for (const auto& [mark, text] : parts_.sides) {
         const QSize markSize = DefinedSize(mark);
-        boxes.push_back({mark, QRect(QPoint(inset, line), markSize)});
+        boxes.push_back({mark, QRect(QPoint(inset, row), markSize)});
         const int textLeft = inset + markSize.width() + margin;
-        line = std::max(line + markSize.height(),
-                        stack(text, {textLeft, line}, inset + across - textLeft)) +
-               margin;
+        row = std::max(row + markSize.height(),
+                       stack(text, {textLeft, row}, inset + across - textLeft)) +
+              margin;
     }
-    boxes.push_back({parts_.questions, QRect(margin, y, inner, line + inset - margin)});
-    return y + line + inset - margin + margin;
+    boxes.push_back({parts_.questions, QRect(margin, y, inner, row + inset - margin)});
+    return y + row + inset;
+}
+
+// The ratings' column as narrow as its widest text on one line, and no wider than defined: the
+// motivators take the rest.
+int WindowLayout::RatingWidth() const {
+    int width = 0;
+    for (const QWidget* rating : parts_.ratings) {
+        const QMargins margins = qobject_cast<const QLabel*>(rating)->contentsMargins();
+        for (const QString& text : Of(rating).laterTexts + Captions(rating)) {
+            width = std::max(width, rating->fontMetrics().size(Qt::TextSingleLine, text).width() +
+                                        margins.left() + margins.right());
+        }
+    }
+    return std::min(width, DefinedSize(parts_.ratings.front()).width());
 }
 
 // Buttons side by side at their defined size, onto a new row where the next one would stand out

@@ -69,12 +69,14 @@ class WindowLayout {
     };
     using Boxes = std::vector<std::pair<QWidget*, QRect>>;
 
+    void ApplyOnce();
     const Placement& Of(const QWidget* control) const;
     QSize DefinedSize(const QWidget* control) const;
     int HeightAt(const QWidget* control, int width) const;
     void ApplyDefinedForm();
     QSize Reflow(QSize room);
     int Arrange(int width, Boxes& boxes) const;
+    int RatingWidth() const;
     int ArrangeRow(const std::vector<QWidget*>& row, QPoint at, int width, Boxes& boxes) const;
     void SetBoxes(const Boxes& boxes, int contentWidth) const;
 
@@ -87,6 +89,7 @@ class WindowLayout {
     double twipsPerPixel_ = MAX_TWIPS_PER_PIXEL;
     bool reflowed_ = false;
     bool applying_ = false;
+    bool again_ = false;
 };
 
 }  // namespace tolvar::ui
