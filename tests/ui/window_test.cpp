@@ -178,6 +178,21 @@ QString SidewaysMisfit(const Harness& h) {
     return {};
 }
 
+// Two controls side by side in the same panel that overlap, or an empty string.
+QString Overlap(const Harness& h) {
+    for (const TableRow& row : LAYOUT) {
+        for (const TableRow& other : LAYOUT) {
+            const QWidget* a = h.Find<QWidget>(row.name);
+            const QWidget* b = h.Find<QWidget>(other.name);
+            if (a != b && a->parentWidget() == b->parentWidget() &&
+                a->geometry().intersects(b->geometry())) {
+                return QStringLiteral("%1 overlaps %2").arg(row.name, other.name);
+            }
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 class WindowTest : public QObject {
@@ -458,7 +473,10 @@ class WindowTest : public QObject {
             const bool tall = defined.height() > room.height() - bar;
             RC_ASSERT(FollowsTheTable(h) ==
                       (defined.width() + (tall ? extent : 0) <= room.width()));
-            for (const QString& misfit : {SidewaysMisfit(h), FirstMisfit(h)}) {
+            // The defined form lets the instruction reach into the motivators' frame; the
+            // reflowed arrangement keeps every control clear of the others.
+            const QString overlap = FollowsTheTable(h) ? QString() : Overlap(h);
+            for (const QString& misfit : {SidewaysMisfit(h), FirstMisfit(h), overlap}) {
                 if (!misfit.isEmpty()) {
                     RC_FAIL(QStringLiteral("%1 at %2 pt: %3")
                                 .arg(language)
