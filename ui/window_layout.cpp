@@ -102,10 +102,10 @@ void WindowLayout::ApplyOnce() {
     const QSize defined(TwipsToPixels(clientTwips_.width(), twipsPerPixel_),
                         TwipsToPixels(clientTwips_.height(), twipsPerPixel_));
     const QSize room = placement_.ClientRoom();
-    reflowed_ =
+    const bool reflowed =
         !room.isEmpty() && parts_.motivators != nullptr &&
         ScrollBarsNeeded(defined, scrolling_.ViewRoom(room), scrolling_.ScrollBarExtent()).first;
-    if (reflowed_) {
+    if (reflowed) {
         scrolling_.Resize(Reflow(room), room);
     } else {
         ApplyDefinedForm();
@@ -182,7 +182,7 @@ int WindowLayout::Arrange(int width, Boxes& boxes) const {
         return at.y() + height;
     };
     int y = stack(parts_.instruction, {margin, margin}, inner) + margin;
-    y = ArrangeRow(parts_.windowButtons, {margin, y}, inner, boxes) + margin;
+    y = ArrangeRow(parts_.windowButtons, {margin, y}, inner, margin, boxes) + margin;
 
     // The motivators with their ratings in a column at the panel's end.
     const int ratingWidth = RatingWidth();
@@ -200,7 +200,7 @@ int WindowLayout::Arrange(int width, Boxes& boxes) const {
     // The question panel: its buttons, the question's number, the question and its selector, and
     // the two sides.
     const int across = inner - 2 * inset;
-    row = ArrangeRow(parts_.questionButtons, {inset, inset}, across, boxes) + margin;
+    row = ArrangeRow(parts_.questionButtons, {inset, inset}, across, margin, boxes) + margin;
     int bottom = row;
     int left = inset;
     for (QWidget* part : parts_.questionNumber) {
@@ -243,9 +243,8 @@ int WindowLayout::RatingWidth() const {
 
 // Buttons side by side at their defined size, onto a new row where the next one would stand out
 // of the width; returns the bottom of the last row.
-int WindowLayout::ArrangeRow(const std::vector<QWidget*>& row, QPoint at, int width,
+int WindowLayout::ArrangeRow(const std::vector<QWidget*>& row, QPoint at, int width, int spacing,
                              Boxes& boxes) const {
-    const int spacing = TwipsToPixels(MARGIN_TWIPS, twipsPerPixel_);
     QPoint next = at;
     int bottom = at.y();
     for (QWidget* control : row) {

@@ -58,9 +58,6 @@ class WindowLayout {
     // How many twips make one logical pixel in the current layout.
     double TwipsPerPixel() const { return twipsPerPixel_; }
 
-    // Whether the reflowed arrangement is showing.
-    bool Reflowed() const { return reflowed_; }
-
   private:
     struct Placement {
         QWidget* control;
@@ -77,7 +74,8 @@ class WindowLayout {
     QSize Reflow(QSize room);
     int Arrange(int width, Boxes& boxes) const;
     int RatingWidth() const;
-    int ArrangeRow(const std::vector<QWidget*>& row, QPoint at, int width, Boxes& boxes) const;
+    int ArrangeRow(const std::vector<QWidget*>& row, QPoint at, int width, int spacing,
+                   Boxes& boxes) const;
     void SetBoxes(const Boxes& boxes, int contentWidth) const;
 
     QWidget* window_;
@@ -87,7 +85,6 @@ class WindowLayout {
     std::vector<Placement> placements_;
     ReflowParts parts_;
     double twipsPerPixel_ = MAX_TWIPS_PER_PIXEL;
-    bool reflowed_ = false;
     bool applying_ = false;
     bool again_ = false;
 };
