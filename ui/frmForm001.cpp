@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
-#include <QHash>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -23,6 +22,7 @@
 #include "result_menu.h"
 #include "result_report.h"
 #include "result_text.h"
+#include "wrapping_option.h"
 
 namespace tolvar::ui {
 namespace {
@@ -95,10 +95,13 @@ frmForm001::frmForm001(std::unique_ptr<forms::Runtime> runtime, QWidget* parent)
     SetProgramIcon(this);
     scrolling_ = new ScrollingContent(this);
     screenPlacement_ = new ScreenPlacement(this, [this] { ApplyLayout(); });
+    layout_ = std::make_unique<WindowLayout>(this, QSize(CLIENT_WIDTH, CLIENT_HEIGHT), *scrolling_,
+                                             *screenPlacement_);
     announcer_ = new Announcer(this);
     CreateControls();
     KeepCaptionsReadable();
     SetTabOrder();
+    layout_->SetReflowParts(PartsToReflow());
     ConnectHandlers();
     ApplyLayout();
     Form_Load();
@@ -114,7 +117,7 @@ void frmForm001::CreateControls() {
     cmdAbout = CreateButton("cmdAbout", tr("A&bout"), window, {7560, 600, 1215, 375});
     cmdProceed = CreateButton("cmdProceed", {}, window, {7560, 1080, 1215, 375});
     SetCaption(cmdProceed, CAPTION_PROCEED);
-    placements_.back().extraTexts << Tr(CAPTION_START_NEW);
+    layout_->AddLaterTexts(cmdProceed, {Tr(CAPTION_START_NEW)});
     //: The instruction above the motivators. "Proceed" names the Proceed button.
     const QString instruction =
         tr("Select one of the following, which motivates you the most or you prefer the most, "
@@ -127,9 +130,9 @@ void frmForm001::CreateControls() {
     for (Int16 motivator = 1; motivator <= MOTIVATOR_COUNT; ++motivator) {
         const int index = motivator - 1;
         auto* option =
-            new QRadioButton(Translated("Motivator", OptionCaption(motivator)), Frame1[0]);
+            new WrappingOption(Translated("Motivator", OptionCaption(motivator)), Frame1[0]);
         option->setObjectName(IndexedName("optButton01", index));
-        placements_.push_back({option, QRect(240, 600 + 360 * index, 5055, 195), {}});
+        layout_->Place(option, QRect(240, 600 + 360 * index, 5055, 195));
         optButton01[static_cast<std::size_t>(index)] = option;
     }
     //: The heading above the eight ratings, beside the motivators.
@@ -141,7 +144,8 @@ void frmForm001::CreateControls() {
         ExposeWhenShown(Label3[static_cast<std::size_t>(index)]);
         if (index > 0) {
             // Each motivator meets the seven others once, so a rating is at most 7.
-            placements_.back().extraTexts = NumbersUpTo(MOTIVATOR_COUNT - 1);
+            layout_->AddLaterTexts(Label3[static_cast<std::size_t>(index)],
+                                   NumbersUpTo(MOTIVATOR_COUNT - 1));
             //: What a screen reader says of a rating; %1 is the motivator it rates.
             Label3[static_cast<std::size_t>(index)]->setAccessibleDescription(
                 tr("Rating of %1").arg(MotivatorName(static_cast<Int16>(index)).simplified()));
@@ -156,7 +160,7 @@ void frmForm001::CreateControls() {
     //: Marks side A of the question; the selector's entry "A" picks it.
     const QString sideA = tr("A]");
     Label1[5] = CreateLabel(IndexedName("Label1", 5), sideA, questions, {1680, 240, 255, 255});
-    placements_.back().extraTexts = NumbersUpTo(QUESTION_COUNT);
+    layout_->AddLaterTexts(Label1[5], NumbersUpTo(QUESTION_COUNT));
     //: The question above its two sides.
     Label1[1] = CreateLabel(IndexedName("Label1", 1),
                             tr("Which one of the following two, motivates you more ?"), questions,
@@ -164,12 +168,12 @@ void frmForm001::CreateControls() {
     Label1[2] = CreateLabel(IndexedName("Label1", 2), sideA, questions, {240, 960, 255, 255});
     Label2[0] = CreateLabel(IndexedName("Label2", 0), QStringLiteral("Label2"), questions,
                             {720, 960, 5295, 255});
-    placements_.back().extraTexts = AllQuestionTexts();
+    layout_->AddLaterTexts(Label2[0], AllQuestionTexts());
     //: Marks side B of the question; the selector's entry "B" picks it.
     Label1[3] = CreateLabel(IndexedName("Label1", 3), tr("B]"), questions, {240, 1320, 255, 255});
     Label2[1] = CreateLabel(IndexedName("Label2", 1), QStringLiteral("Label2"), questions,
                             {720, 1320, 5295, 255});
-    placements_.back().extraTexts = AllQuestionTexts();
+    layout_->AddLaterTexts(Label2[1], AllQuestionTexts());
 
     cboCombo01 = new QComboBox(questions);
     cboCombo01->setObjectName(QStringLiteral("cboCombo01"));
@@ -178,10 +182,9 @@ void frmForm001::CreateControls() {
         const auto pair = PairOf(exercise_.QuestionNo());
         return pair ? QuestionDescription(*pair) : QString();
     });
-    placements_.push_back({cboCombo01,
-                           QRect(5160, 500, 1815, 315),
-                           {SelectorText(SELECTOR_TEXT_A), SelectorText(SELECTOR_TEXT_B),
-                            SelectorText(SELECTOR_TEXT_NONE)}});
+    layout_->Place(cboCombo01, QRect(5160, 500, 1815, 315),
+                   {SelectorText(SELECTOR_TEXT_A), SelectorText(SELECTOR_TEXT_B),
+                    SelectorText(SELECTOR_TEXT_NONE)});
     Label1[1]->setBuddy(cboCombo01);
 
     //: A button that stores the reply and shows the question before. Keep an access key.
@@ -207,7 +210,7 @@ QPushButton* frmForm001::CreateButton(const char* name, const QString& caption, 
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     button->setDefault(false);
-    placements_.push_back({button, twips, {}});
+    layout_->Place(button, twips);
     return button;
 }
 
@@ -218,14 +221,14 @@ QLabel* frmForm001::CreateLabel(const QString& name, const QString& caption, QWi
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(true);
-    placements_.push_back({label, twips, {}});
+    layout_->Place(label, twips);
     return label;
 }
 
 QGroupBox* frmForm001::CreateFrame(const QString& name, QRect twips) {
     auto* frame = new QGroupBox(scrolling_->Content());
     frame->setObjectName(name);
-    placements_.push_back({frame, twips, {}});
+    layout_->Place(frame, twips);
     return frame;
 }
 
@@ -264,46 +267,27 @@ void frmForm001::ConnectHandlers() {
     connect(cboCombo01, &QComboBox::activated, this, &frmForm001::cboCombo01_Click);
 }
 
-// One scale for the whole window: the largest twips-per-pixel at which every text fits, in the
-// font the desktop gives. Where the window would then outgrow its screen, its content scrolls.
+// The parts as the reflowed arrangement stacks them, in the focus order.
+ReflowParts frmForm001::PartsToReflow() const {
+    ReflowParts parts;
+    parts.instruction = Label1[0];
+    parts.windowButtons = {cmdQuit, cmdAbout, cmdProceed};
+    parts.motivators = Frame1[0];
+    parts.options.assign(optButton01.begin(), optButton01.end());
+    parts.ratings.assign(Label3.begin(), Label3.end());
+    parts.questions = Frame1[1];
+    parts.questionButtons = {cmdPrevious, cmdNext, cmdEvaluate};
+    parts.questionNumber = {Label1[4], Label1[5]};
+    parts.question = Label1[1];
+    parts.selector = cboCombo01;
+    parts.sides = {{Label1[2], Label2[0]}, {Label1[3], Label2[1]}};
+    return parts;
+}
+
 void frmForm001::ApplyLayout() {
-    // The language chosen as the window is made may turn it around before it has controls.
-    if (layingOut_ || placements_.empty()) {
-        return;
+    if (layout_ != nullptr) {
+        layout_->Apply();
     }
-    layingOut_ = true;
-    std::vector<FitItem> items;
-    for (const Placement& placement : placements_) {
-        QStringList texts = placement.extraTexts;
-        if (const auto* button = qobject_cast<const QAbstractButton*>(placement.control)) {
-            texts << button->text();
-        } else if (const auto* label = qobject_cast<const QLabel*>(placement.control)) {
-            texts << label->text();
-        }
-        items.push_back({placement.control, placement.twips.size(), texts});
-    }
-    twipsPerPixel_ = ComputeTwipsPerPixel(items);
-    const auto px = [this](int twips) { return TwipsToPixels(twips, twipsPerPixel_); };
-    QHash<const QWidget*, int> parentWidths = {{scrolling_->Content(), CLIENT_WIDTH}};
-    for (const Placement& placement : placements_) {
-        if (qobject_cast<const QGroupBox*>(placement.control) != nullptr) {
-            parentWidths.insert(placement.control, placement.twips.width());
-        }
-    }
-    // A wrapped label sets its text in the text's own direction; its start follows the window's.
-    const Qt::Alignment start =
-        Qt::AlignAbsolute | (layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
-    for (const Placement& placement : placements_) {
-        placement.control->setGeometry(
-            TwipsToPixels(placement.twips, parentWidths.value(placement.control->parentWidget()),
-                          twipsPerPixel_, layoutDirection()));
-        if (auto* label = qobject_cast<QLabel*>(placement.control)) {
-            label->setAlignment(start | Qt::AlignTop);
-        }
-    }
-    scrolling_->Resize({px(CLIENT_WIDTH), px(CLIENT_HEIGHT)}, screenPlacement_->ClientRoom());
-    layingOut_ = false;
-    screenPlacement_->KeepInside();
 }
 
 void frmForm001::changeEvent(QEvent* event) {

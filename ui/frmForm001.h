@@ -15,7 +15,7 @@
 #include "result_report.h"
 #include "screen_fit.h"
 #include "screen_reader.h"
-#include "twips.h"
+#include "window_layout.h"
 
 class QComboBox;
 class QGroupBox;
@@ -41,7 +41,7 @@ class frmForm001 : public QWidget {
     ~frmForm001() override;
 
     // How many twips make one logical pixel in the current layout.
-    double TwipsPerPixel() const { return twipsPerPixel_; }
+    double TwipsPerPixel() const { return layout_->TwipsPerPixel(); }
 
     // The exercise as the window holds it, to read; only the handlers change it.
     const Exercise& ExerciseState() const { return exercise_; }
@@ -61,12 +61,6 @@ class frmForm001 : public QWidget {
     void cboCombo01_Click();
 
   private:
-    struct Placement {
-        QWidget* control;
-        QRect twips;
-        QStringList extraTexts;  // texts shown there later, besides the caption as created
-    };
-
     void CreateControls();
     QPushButton* CreateButton(const char* name, const QString& caption, QWidget* in, QRect twips);
     QLabel* CreateLabel(const QString& name, const QString& caption, QWidget* in, QRect twips);
@@ -74,6 +68,7 @@ class frmForm001 : public QWidget {
     void KeepCaptionsReadable();
     void KeepNormalState();
     void SetTabOrder();
+    ReflowParts PartsToReflow() const;
     void ConnectHandlers();
     void ApplyLayout();
 
@@ -96,12 +91,10 @@ class frmForm001 : public QWidget {
     std::unique_ptr<forms::Runtime> runtime_;
     Exercise exercise_;
     Int16 blnShowRatings = FALSE_FLAG;
-    double twipsPerPixel_ = MAX_TWIPS_PER_PIXEL;
     bool unloaded_ = false;
-    bool layingOut_ = false;
-    std::vector<Placement> placements_;
     ScrollingContent* scrolling_ = nullptr;
     ScreenPlacement* screenPlacement_ = nullptr;
+    std::unique_ptr<WindowLayout> layout_;
     Announcer* announcer_ = nullptr;
 
     QPushButton* cmdQuit = nullptr;

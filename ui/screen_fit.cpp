@@ -143,7 +143,7 @@ class ContentArea : public QScrollArea {
 
 }  // namespace
 
-QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent) {
+std::pair<bool, bool> ScrollBarsNeeded(QSize content, QSize room, int scrollBarExtent) {
     bool across = content.width() > room.width();
     bool down = content.height() > room.height();
     // One scroll bar takes room from the other direction and may make it need one too.
@@ -153,6 +153,11 @@ QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent) {
     if (down && !across) {
         across = content.width() + scrollBarExtent > room.width();
     }
+    return {across, down};
+}
+
+QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent) {
+    const auto [across, down] = ScrollBarsNeeded(content, room, scrollBarExtent);
     return {std::min(content.width() + (down ? scrollBarExtent : 0), room.width()),
             std::min(content.height() + (across ? scrollBarExtent : 0), room.height())};
 }
@@ -213,10 +218,8 @@ void ScrollingContent::SetMenuBar(QWidget* menuBar) {
 void ScrollingContent::Resize(QSize content, QSize room) {
     content_->setFixedSize(content);
     const int bar = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
-    const int extent = window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window_);
-    const QSize size = room.isEmpty()
-                           ? content
-                           : ScrollingWindowSize(content, room.shrunkBy({0, bar, 0, 0}), extent);
+    const QSize size =
+        room.isEmpty() ? content : ScrollingWindowSize(content, ViewRoom(room), ScrollBarExtent());
     if (size != content && area_ == nullptr) {
         area_ = new ContentArea(window_);
         area_->setObjectName(QStringLiteral("scrollingContent"));
@@ -237,6 +240,15 @@ void ScrollingContent::Resize(QSize content, QSize room) {
     } else {
         content_->move(0, bar);
     }
+}
+
+QSize ScrollingContent::ViewRoom(QSize room) const {
+    const int bar = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;
+    return room.shrunkBy({0, bar, 0, 0});
+}
+
+int ScrollingContent::ScrollBarExtent() const {
+    return window_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window_);
 }
 
 ScreenPlacement::ScreenPlacement(QWidget* window, std::function<void()> relayout)

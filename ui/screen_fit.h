@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "twips.h"
@@ -22,6 +23,9 @@ namespace tolvar::ui {
 // small: the content's own size where it fits, else the room, with space for the scroll bars the
 // content then needs.
 QSize ScrollingWindowSize(QSize content, QSize room, int scrollBarExtent);
+
+// The scroll bars content of the given size needs in the room: across, down.
+std::pair<bool, bool> ScrollBarsNeeded(QSize content, QSize room, int scrollBarExtent);
 
 // Where the frame's top-left goes so that the frame is centred in the area, or, where it is
 // larger, starts at the area's top-left.
@@ -50,6 +54,12 @@ class ScrollingContent : public QObject {
     // Gives the content its size, and the window that size or the room, whichever is smaller,
     // with the menu bar's height above it.
     void Resize(QSize content, QSize room);
+
+    // The room the content has below the menu bar, in a window that takes the given room.
+    QSize ViewRoom(QSize room) const;
+
+    // How wide a scroll bar is.
+    int ScrollBarExtent() const;
 
   private:
     void ShowInView(QWidget* control);

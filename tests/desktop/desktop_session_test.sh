@@ -100,6 +100,26 @@ xdotool windowactivate --sync "$window" key --clearmodifiers alt+q
 ends "$app" || fail "Alt+Q ended the program with status $?"
 echo "x11: Alt+Q ended the program"
 
+# Where the defined form is too wide for the screen at 168 dpi, the window reflows to the screen's
+# width, mirrored from right to left: the framed window is no wider than the work area and lies on
+# it, and Quit, now at the window's top, ends it by its access key. TOLVAR_SCREENSHOT names a file
+# to keep a picture of it.
+QT_QPA_PLATFORM=xcb QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=168 "$program" -reverse \
+    2>>"$work/x11.log" &
+app=$!
+started+=($app)
+poll 20 has_window || fail "no reflowed window: $(cat "$work/x11.log")"
+window=$(window_id)
+poll 10 centred || fail "the reflowed frame is not inside ${area_width}x${area_height}: $(frame_geometry)"
+read -r _ _ frame_width _ < <(frame_geometry)
+((frame_width <= area_width)) || fail "the reflowed frame is $frame_width wide on $area_width"
+if [[ -n ${TOLVAR_SCREENSHOT:-} ]]; then
+    import -window root "$TOLVAR_SCREENSHOT"
+fi
+echo "x11: reflowed right to left at QT_FONT_DPI=168, frame $(frame_geometry) inside ${area_width}x${area_height}"
+xdotool windowactivate --sync "$window" key --clearmodifiers alt+q
+ends "$app" || fail "Alt+Q did not end the reflowed window: status $?"
+
 # --- Wayland -----------------------------------------------------------------------------------
 # Qt names the platform plugins it has when asked for one it does not have, then aborts.
 # At fractional scales (1.75 and 2.25, where a frame's 1-pixel border is less than one logical

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <utility>
 #include <vector>
 
@@ -41,8 +42,27 @@ inline QString Misfit(QWidget* control, const QString& text) {
         }
     } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
         radio->setText(text);
-        if (radio->sizeHint().width() > radio->width() || metrics.height() > radio->height()) {
-            return where + QStringLiteral("needs %1 wide").arg(radio->sizeHint().width());
+        if (metrics.height() > radio->height()) {
+            return where + QStringLiteral("needs %1 high").arg(metrics.height());
+        }
+        // Where the caption is wider than the button, it must wrap whole into the room the style
+        // leaves beside the marker, every word within its width.
+        if (radio->sizeHint().width() > radio->width()) {
+            QStyleOptionButton option;
+            option.initFrom(radio);
+            option.text = text;
+            // The caption's leading spaces indent every line.
+            const QString words = text.trimmed();
+            const int indent = metrics.horizontalAdvance(text.left(text.indexOf(words)));
+            const QRect room = style->subElementRect(QStyle::SE_RadioButtonContents, &option, radio)
+                                   .adjusted(indent, 0, 0, 0);
+            const QRect wrapped = metrics.boundingRect(
+                QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap | Qt::TextShowMnemonic, words);
+            if (wrapped.width() > room.width() || room.top() + wrapped.height() > radio->height()) {
+                return where + QStringLiteral("needs %1x%2 beside the marker")
+                                   .arg(wrapped.width())
+                                   .arg(room.top() + wrapped.height());
+            }
         }
     } else if (auto* button = qobject_cast<QPushButton*>(control)) {
         button->setText(text);

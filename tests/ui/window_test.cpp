@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: The Tolvar project
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <rapidcheck.h>
+
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,6 +14,7 @@
 
 #include "fit_check.h"
 #include "harness.h"
+#include "language.h"
 #include "twips.h"
 
 using tolvar::testing::FirstMisfit;
@@ -105,6 +108,89 @@ void PlaceAt(const Harness& h, double twipsPerPixel) {
         h.Find<QWidget>(row.name)->setGeometry(px(row.left), px(row.top), px(row.width),
                                                px(row.height));
     }
+}
+
+// Whether every control stands where the table puts it, mirrored where the window reads from
+// right to left.
+bool FollowsTheTable(const Harness& h) {
+    const QHash<QString, int> parentWidths = {
+        {"content", 8910}, {"Frame1_0", 6855}, {"Frame1_1", 8655}};
+    for (const TableRow& row : LAYOUT) {
+        const QRect box =
+            tolvar::ui::TwipsToPixels(QRect(row.left, row.top, row.width, row.height),
+                                      parentWidths.value(QString::fromLatin1(row.parent)),
+                                      h.window->TwipsPerPixel(), h.window->layoutDirection());
+        if (h.Find<QWidget>(row.name)->geometry() != box) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The controls the focus visits with Tab, in the order of the defined form.
+const QStringList FOCUS_ORDER = {"cmdQuit",       "cmdAbout",      "optButton01_0", "optButton01_1",
+                                 "optButton01_2", "optButton01_3", "optButton01_4", "optButton01_5",
+                                 "optButton01_6", "optButton01_7", "cmdProceed",    "cmdPrevious",
+                                 "cmdNext",       "cmdEvaluate",   "cboCombo01"};
+
+QStringList FocusOrder(const Harness& h) {
+    QStringList order;
+    QWidget* widget = h.Button("cmdQuit");
+    do {
+        if (FOCUS_ORDER.contains(widget->objectName())) {
+            order << widget->objectName();
+        }
+        widget = widget->nextInFocusChain();
+    } while (widget != h.Button("cmdQuit"));
+    return order;
+}
+
+// Why the window scrolls or stands out sideways, or an empty string where it does not: the
+// framed window within the screen across, no horizontal scroll bar, and every control inside
+// the window's width.
+QString SidewaysMisfit(const Harness& h) {
+    const QRect available = h.window->screen()->availableGeometry();
+    const QRect frame = h.window->frameGeometry();
+    if (frame.left() < available.left() || frame.right() > available.right()) {
+        return QStringLiteral("frame %1 wide at %2 on %3")
+            .arg(frame.width())
+            .arg(frame.left())
+            .arg(available.width());
+    }
+    if (const auto* area = h.Find<QScrollArea>("scrollingContent");
+        area != nullptr && area->horizontalScrollBar()->maximum() > 0) {
+        return QStringLiteral("scrolls %1 across").arg(area->horizontalScrollBar()->maximum());
+    }
+    const auto* content = h.Find<QWidget>("content");
+    for (QWidget* control : content->findChildren<QWidget*>()) {
+        if (control->window() != h.window.get()) {
+            continue;  // the selector's list, a window of its own
+        }
+        const QRect box(control->mapTo(content, QPoint(0, 0)), control->size());
+        if (box.left() < 0 || box.right() >= content->width() || box.width() > available.width()) {
+            return QStringLiteral("%1 at %2 to %3 in %4")
+                .arg(control->objectName())
+                .arg(box.left())
+                .arg(box.right())
+                .arg(content->width());
+        }
+    }
+    return {};
+}
+
+// Two controls side by side in the same panel that overlap, or an empty string.
+QString Overlap(const Harness& h) {
+    for (const TableRow& row : LAYOUT) {
+        for (const TableRow& other : LAYOUT) {
+            const QWidget* a = h.Find<QWidget>(row.name);
+            const QWidget* b = h.Find<QWidget>(other.name);
+            if (a != b && a->parentWidget() == b->parentWidget() &&
+                a->geometry().intersects(b->geometry())) {
+                return QStringLiteral("%1 overlaps %2").arg(row.name, other.name);
+            }
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -297,13 +383,17 @@ class WindowTest : public QObject {
         if (area != nullptr) {
             QVERIFY(area->isVisible());
             QCOMPARE(area->size(), h.window->size().shrunkBy({0, bar, 0, 0}));
-            QVERIFY(area->horizontalScrollBar()->isVisible() ||
-                    area->verticalScrollBar()->isVisible());
+            // Down only: where the defined form is too wide, the window reflows to its width.
+            QVERIFY(!area->horizontalScrollBar()->isVisible());
+            QVERIFY(area->verticalScrollBar()->isVisible());
         }
+        const QString sideways = SidewaysMisfit(h);
+        QVERIFY2(sideways.isEmpty(), qPrintable(sideways));
     }
 
     // On a screen too small for the window at a large font, whatever takes the focus is scrolled
-    // into view: by Tab, by an arrow key in the motivators, and by the program after Proceed.
+    // into view, down only: by Tab, by an arrow key in the motivators, and by the program after
+    // Proceed.
     // Only the focus the window gets as it comes up leaves the view at the top-left.
     void focusIsScrolledIntoView() {
         QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 24));
@@ -332,8 +422,8 @@ class WindowTest : public QObject {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY2(inView(QApplication::focusWidget()),
                      qPrintable(QApplication::focusWidget()->objectName()));
-            leftTheFirstView |=
-                area->horizontalScrollBar()->value() > 0 || area->verticalScrollBar()->value() > 0;
+            QCOMPARE(area->horizontalScrollBar()->maximum(), 0);
+            leftTheFirstView |= area->verticalScrollBar()->value() > 0;
         }
         h.Option(0)->setFocus();
         for (int option = 1; option < 8; ++option) {
@@ -348,6 +438,106 @@ class WindowTest : public QObject {
         h.Click("cmdProceed");
         QCOMPARE(QApplication::focusWidget(), h.Selector());
         QVERIFY(inView(h.Selector()));
+    }
+
+    // Over text sizes from small to large for the screen, in English, Arabic and German: the
+    // defined form where it fits the room the screen leaves across, else the reflowed arrangement;
+    // either way nothing stands out of the screen across or scrolls sideways, every text is whole
+    // at the size asked, the focus visits the controls in the same order, and the other direction
+    // is the same arrangement mirrored.
+    void reflowsWhereTheFormIsTooWide() {
+        const QStringList languages = {"en", "ar", "de"};
+        // Up to text so large that thirty letters fill the screen's width.
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int largest = std::min(21, int(screen->availableGeometry().width() * 72 /
+                                             (30 * screen->logicalDotsPerInch())));
+        const bool passed = rc::check([&languages, largest] {
+            const int points = *rc::gen::inRange(6, largest + 1);
+            const QString language = languages[*rc::gen::inRange<qsizetype>(0, languages.size())];
+            tolvar::ui::UseLanguage({language});
+            QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+            Harness h;
+            RC_ASSERT((h.window->layoutDirection() == Qt::RightToLeft) == (language == "ar"));
+            for (QWidget* control : h.window->findChildren<QWidget*>()) {
+                RC_ASSERT(control->font().pointSize() >= points);
+            }
+            // The rule: the defined form where its width, and the vertical scroll bar it needs
+            // where it is too tall, fit the room below the menu bar.
+            const double scale = h.window->TwipsPerPixel();
+            const QSize defined(tolvar::ui::TwipsToPixels(8910, scale),
+                                tolvar::ui::TwipsToPixels(6420, scale));
+            const QSize room = h.window->screen()->availableGeometry().size().shrunkBy(
+                h.window->windowHandle()->frameMargins());
+            const int bar = h.window->findChild<QMenuBar*>()->height();
+            const int extent = h.window->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            const bool tall = defined.height() > room.height() - bar;
+            RC_ASSERT(FollowsTheTable(h) ==
+                      (defined.width() + (tall ? extent : 0) <= room.width()));
+            // The defined form lets the instruction reach into the motivators' frame; the
+            // reflowed arrangement keeps every control clear of the others.
+            const QString overlap = FollowsTheTable(h) ? QString() : Overlap(h);
+            for (const QString& misfit : {SidewaysMisfit(h), FirstMisfit(h), overlap}) {
+                if (!misfit.isEmpty()) {
+                    RC_FAIL(QStringLiteral("%1 at %2 pt: %3")
+                                .arg(language)
+                                .arg(points)
+                                .arg(misfit)
+                                .toStdString());
+                }
+            }
+            RC_ASSERT(FocusOrder(h) == FOCUS_ORDER);
+            std::vector<QRect> before;
+            for (const TableRow& row : LAYOUT) {
+                before.push_back(h.Find<QWidget>(row.name)->geometry());
+            }
+            const Qt::LayoutDirection other =
+                h.window->layoutDirection() == Qt::RightToLeft ? Qt::LeftToRight : Qt::RightToLeft;
+            h.window->setLayoutDirection(other);
+            for (std::size_t index = 0; index < before.size(); ++index) {
+                const QWidget* control = h.Find<QWidget>(LAYOUT[index].name);
+                // The defined form mirrors in twips, so its pixels may round one apart.
+                const QRect mirrored = QStyle::visualRect(
+                    Qt::RightToLeft, control->parentWidget()->rect(), before[index]);
+                RC_ASSERT(control->size() == mirrored.size());
+                RC_ASSERT(control->y() == mirrored.y());
+                if (std::abs(control->x() - mirrored.x()) > 1) {
+                    RC_FAIL(QStringLiteral("%1 at %2, mirrored %3, parent %4 %5")
+                                .arg(control->objectName())
+                                .arg(control->x())
+                                .arg(mirrored.x())
+                                .arg(control->parentWidget()->objectName())
+                                .arg(control->parentWidget()->width())
+                                .toStdString());
+                }
+            }
+            RC_ASSERT(SidewaysMisfit(h).isEmpty());
+        });
+        tolvar::ui::UseLanguage({QStringLiteral("en")});
+        QVERIFY(passed);
+    }
+
+    // The arrangement follows the text size both ways: a larger font reflows the window where
+    // the defined form no longer fits, and the defined form comes back when it fits again.
+    void theDefinedFormComesBackWhenItFits() {
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 6));
+        Harness h;
+        if (!FollowsTheTable(h)) {
+            QSKIP("the defined form does not fit this screen even at the smallest text");
+        }
+        int points = 6;
+        while (FollowsTheTable(h) && points < 72) {
+            points += 3;
+            QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), points));
+            // The window is laid out as the new font reaches it.
+            QTRY_COMPARE(h.window->font().pointSize(), points);
+        }
+        QVERIFY2(!FollowsTheTable(h), "no font reflowed the window");
+        const QString misfit = SidewaysMisfit(h);
+        QVERIFY2(misfit.isEmpty(), qPrintable(misfit));
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 6));
+        QTRY_COMPARE(h.window->font().pointSize(), 6);
+        QVERIFY(FollowsTheTable(h));
+        QVERIFY(SidewaysMisfit(h).isEmpty());
     }
 
     // In the result phase the ratings and the motivators they rate stay at full contrast in the
