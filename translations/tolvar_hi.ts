@@ -223,7 +223,7 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation>दिया गया हर परिणाम आज का ही परिणाम है: तुलना के लिए पहले का कोई परिणाम नहीं है।</translation>
+        <translation>दिया गया हर परिणाम आज के परिणाम की ही प्रति है: तुलना के लिए पहले का कोई परिणाम नहीं है।</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
@@ -263,7 +263,7 @@
     <message>
         <source>%1 was not compared: %2</source>
         <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
-        <translation>%1 से तुलना नहीं की गई: %2</translation>
+        <translation>%1 से तुलना नहीं की जा सकी: %2</translation>
     </message>
 </context>
 <context>

@@ -221,7 +221,7 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation>所提供的每个结果都是今天的结果本身：没有更早的结果可供比较。</translation>
+        <translation>所提供的结果都与今天的结果相同：没有更早的结果可供比较。</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
