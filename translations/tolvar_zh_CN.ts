@@ -221,47 +221,47 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>所提供的结果都与今天的结果相同：没有更早的结果可供比较。</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
         <extracomment>The name Save suggests for a result&apos;s file; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar 结果 %1.txt</translation>
     </message>
     <message>
         <source>Save Result As</source>
         <extracomment>The title of the dialog that saves the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>将结果另存为</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
         <extracomment>The kind of file Save writes, in its dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文本文件 (*.txt)</translation>
     </message>
     <message>
         <source>The result was not saved to %1: %2</source>
         <extracomment>When a result could not be saved: %1 the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法将结果保存到 %1：%2</translation>
     </message>
     <message>
         <source>Result saved as %1.</source>
         <extracomment>Said by a screen reader once the result is saved; %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>结果已保存为 %1。</translation>
     </message>
     <message>
         <source>Compare with Saved Results</source>
         <extracomment>The title of the dialog that picks saved results to compare with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>与已保存的结果比较</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers: text files first, then any.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>文本文件 (*.txt);;所有文件 (*)</translation>
     </message>
     <message>
         <source>%1 was not compared: %2</source>
         <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>无法与 %1 比较：%2</translation>
     </message>
 </context>
 <context>
@@ -550,22 +550,22 @@
     <message>
         <source>It is not written in UTF-8 or UTF-16.</source>
         <extracomment>Why a file was not read: it is text in an encoding Tolvar does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该文件的编码不是 UTF-8 或 UTF-16。</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
         <extracomment>Why a file was not read: it holds something other than text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该文件不是文本文件。</translation>
     </message>
     <message>
         <source>It is a folder.</source>
         <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>这是一个文件夹。</translation>
     </message>
     <message>
         <source>It is larger than %1, far larger than a saved result.</source>
         <extracomment>Why a file was not read: %1 is the most Tolvar reads, as &quot;1 MiB&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>该文件大于 %1，远大于保存的结果文件。</translation>
     </message>
 </context>
 <context>
@@ -810,7 +810,7 @@
     </message>
     <message>
         <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
-        <translation type="unfinished"></translation>
+        <translation>还没有结果：请回答全部 28 个问题并单击“评估”，然后再复制、保存或打印结果。</translation>
     </message>
 </context>
 </TS>
