@@ -560,12 +560,12 @@
     <message>
         <source>It is not a text file.</source>
         <extracomment>Why a file was not read: it holds something other than text.</extracomment>
-        <translation>Es handelt sich nicht um eine Textdatei.</translation>
+        <translation>Es ist keine Textdatei.</translation>
     </message>
     <message>
         <source>It is a folder.</source>
         <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
-        <translation>Es handelt sich um einen Ordner.</translation>
+        <translation>Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>It is larger than %1, far larger than a saved result.</source>

@@ -812,11 +812,11 @@
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation>La comparación se hace después de una evaluación: responda a las 28 preguntas, haga clic en Evaluar y luego compare las valoraciones con un resultado anterior.</translation>
+        <translation>La comparación se hace después de una evaluación: responda a las 28 preguntas, haga clic en el botón Evaluar y luego compare las valoraciones con un resultado anterior.</translation>
     </message>
     <message>
         <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
-        <translation>Todavía no hay ningún resultado: responda a las 28 preguntas, haga clic en Evaluar y luego copie, guarde o imprima el resultado.</translation>
+        <translation>Todavía no hay ningún resultado: responda a las 28 preguntas, haga clic en el botón Evaluar y luego copie, guarde o imprima el resultado.</translation>
     </message>
 </context>
 </TS>
