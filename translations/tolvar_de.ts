@@ -223,47 +223,47 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle angegebenen Ergebnisse sind Kopien des heutigen Ergebnisses: Es gibt kein früheres, mit dem es sich vergleichen ließe.</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
         <extracomment>The name Save suggests for a result&apos;s file; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tolvar-Ergebnis %1.txt</translation>
     </message>
     <message>
         <source>Save Result As</source>
         <extracomment>The title of the dialog that saves the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis speichern unter</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
         <extracomment>The kind of file Save writes, in its dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt)</translation>
     </message>
     <message>
         <source>The result was not saved to %1: %2</source>
         <extracomment>When a result could not be saved: %1 the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis konnte nicht unter %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>Result saved as %1.</source>
         <extracomment>Said by a screen reader once the result is saved; %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis unter %1 gespeichert.</translation>
     </message>
     <message>
         <source>Compare with Saved Results</source>
         <extracomment>The title of the dialog that picks saved results to compare with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mit gespeicherten Ergebnissen vergleichen</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers: text files first, then any.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 was not compared: %2</source>
         <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht verglichen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -555,22 +555,22 @@
     <message>
         <source>It is not written in UTF-8 or UTF-16.</source>
         <extracomment>Why a file was not read: it is text in an encoding Tolvar does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist weder in UTF-8 noch in UTF-16 kodiert.</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
         <extracomment>Why a file was not read: it holds something other than text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine Textdatei.</translation>
     </message>
     <message>
         <source>It is a folder.</source>
         <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Ordner.</translation>
     </message>
     <message>
         <source>It is larger than %1, far larger than a saved result.</source>
         <extracomment>Why a file was not read: %1 is the most Tolvar reads, as &quot;1 MiB&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist größer als %1 und damit weit größer als ein gespeichertes Ergebnis.</translation>
     </message>
 </context>
 <context>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch kein Ergebnis: Beantworten Sie alle 28 Fragen und klicken Sie auf „Auswerten“. Danach können Sie das Ergebnis kopieren, speichern oder drucken.</translation>
     </message>
 </context>
 </TS>

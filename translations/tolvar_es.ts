@@ -223,47 +223,47 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los resultados proporcionados son copias del de hoy: no hay ningún resultado anterior con el que compararlo.</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
         <extracomment>The name Save suggests for a result&apos;s file; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado de Tolvar %1.txt</translation>
     </message>
     <message>
         <source>Save Result As</source>
         <extracomment>The title of the dialog that saves the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar resultado como</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
         <extracomment>The kind of file Save writes, in its dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt)</translation>
     </message>
     <message>
         <source>The result was not saved to %1: %2</source>
         <extracomment>When a result could not be saved: %1 the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el resultado como %1: %2</translation>
     </message>
     <message>
         <source>Result saved as %1.</source>
         <extracomment>Said by a screen reader once the result is saved; %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó el resultado como %1.</translation>
     </message>
     <message>
         <source>Compare with Saved Results</source>
         <extracomment>The title of the dialog that picks saved results to compare with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con resultados guardados</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers: text files first, then any.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1 was not compared: %2</source>
         <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo comparar %1: %2</translation>
     </message>
 </context>
 <context>
@@ -555,22 +555,22 @@
     <message>
         <source>It is not written in UTF-8 or UTF-16.</source>
         <extracomment>Why a file was not read: it is text in an encoding Tolvar does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no está codificado en UTF-8 ni en UTF-16.</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
         <extracomment>Why a file was not read: it holds something other than text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo de texto.</translation>
     </message>
     <message>
         <source>It is a folder.</source>
         <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es una carpeta.</translation>
     </message>
     <message>
         <source>It is larger than %1, far larger than a saved result.</source>
         <extracomment>Why a file was not read: %1 is the most Tolvar reads, as &quot;1 MiB&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo ocupa más de %1, mucho más que un resultado guardado.</translation>
     </message>
 </context>
 <context>
@@ -812,11 +812,11 @@
     <message>
         <source>A comparison follows an evaluation: reply to all 28 questions and click Evaluate, then compare the ratings with an earlier result.</source>
         <extracomment>The message when the user asks to compare before the ratings are shown.</extracomment>
-        <translation>La comparación se hace después de una evaluación: responda a las 28 preguntas, haga clic en Evaluar y luego compare las valoraciones con un resultado anterior.</translation>
+        <translation>La comparación se hace después de una evaluación: responda a las 28 preguntas, haga clic en el botón Evaluar y luego compare las valoraciones con un resultado anterior.</translation>
     </message>
     <message>
         <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay ningún resultado: responda a las 28 preguntas, haga clic en el botón Evaluar y luego copie, guarde o imprima el resultado.</translation>
     </message>
 </context>
 </TS>

@@ -223,47 +223,47 @@
     <message>
         <source>Every result given is today&apos;s own: there is nothing earlier to compare with.</source>
         <extracomment>When every result given is a copy of today&apos;s own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les résultats fournis sont des copies de celui d’aujourd’hui&#xa0;: il n’y a aucun résultat antérieur avec lequel le comparer.</translation>
     </message>
     <message>
         <source>Tolvar result %1.txt</source>
         <extracomment>The name Save suggests for a result&apos;s file; %1 is the date, as 2026-12-09.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat de Tolvar %1.txt</translation>
     </message>
     <message>
         <source>Save Result As</source>
         <extracomment>The title of the dialog that saves the result.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le résultat sous</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
         <extracomment>The kind of file Save writes, in its dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt)</translation>
     </message>
     <message>
         <source>The result was not saved to %1: %2</source>
         <extracomment>When a result could not be saved: %1 the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat n’a pas pu être enregistré sous %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Result saved as %1.</source>
         <extracomment>Said by a screen reader once the result is saved; %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultat enregistré sous %1.</translation>
     </message>
     <message>
         <source>Compare with Saved Results</source>
         <extracomment>The title of the dialog that picks saved results to compare with.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec des résultats enregistrés</translation>
     </message>
     <message>
         <source>Text files (*.txt);;All files (*)</source>
         <extracomment>The kinds of file the dialog offers: text files first, then any.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1 was not compared: %2</source>
         <extracomment>When a file given as a saved result is refused: %1 the file, %2 why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de comparer %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -555,22 +555,22 @@
     <message>
         <source>It is not written in UTF-8 or UTF-16.</source>
         <extracomment>Why a file was not read: it is text in an encoding Tolvar does not read.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est encodé ni en UTF-8 ni en UTF-16.</translation>
     </message>
     <message>
         <source>It is not a text file.</source>
         <extracomment>Why a file was not read: it holds something other than text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ce n’est pas un fichier texte.</translation>
     </message>
     <message>
         <source>It is a folder.</source>
         <extracomment>Why a file was not read: the name chosen is a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>C’est un dossier.</translation>
     </message>
     <message>
         <source>It is larger than %1, far larger than a saved result.</source>
         <extracomment>Why a file was not read: %1 is the most Tolvar reads, as &quot;1 MiB&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier fait plus de %1, bien plus qu’un résultat enregistré.</translation>
     </message>
 </context>
 <context>
@@ -816,7 +816,7 @@
     </message>
     <message>
         <source>There is no result yet: reply to all 28 questions and click Evaluate, then copy, save or print it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n’y a pas encore de résultat&#xa0;: répondez aux 28&#xa0;questions et cliquez sur le bouton Évaluer, puis copiez, enregistrez ou imprimez le résultat.</translation>
     </message>
 </context>
 </TS>
