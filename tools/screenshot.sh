@@ -38,7 +38,7 @@ keys() {
 # takes the picture of the window with its frame (or, for OUTPUT *-screen.png, the whole screen),
 # and ends the program.
 shoot() {
-    local out=$1 scale=$2 scenario=$3 window frame
+    local out=$1 scale=$2 scenario=$3 window frame x y w h
     env QT_SCALE_FACTOR="$scale" QT_QPA_PLATFORM=xcb "${@:4}" "$binary" >/dev/null 2>&1 &
     app=$!
     window=$(xdotool search --sync --onlyvisible --name '^Tolvar$' | head -n 1)
@@ -53,6 +53,11 @@ shoot() {
     frame=$(xwininfo -id "$window" -tree | sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p')
     if [[ $out == *-screen.png ]]; then
         import -window root "$out"
+    elif [[ -n ${popup:-} ]]; then
+        # A menu is a window of its own over the frame: the screen, cut to the frame.
+        read -r x y w h < <(xwininfo -id "${frame:-$window}" | awk '/Absolute upper-left X/ {x=$NF}
+            /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+        import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out"
     else
         import -window "${frame:-$window}" "$out"
     fi
@@ -130,13 +135,16 @@ shoot docs/result-hi.png 1 all_a LANGUAGE=hi
 shoot docs/result-ar.png 1 all_a LANGUAGE=ar
 shoot docs/result-zh.png 1 all_a LANGUAGE=zh_CN
 dialog="Compare with Earlier Result" shoot docs/compare.png 1 compare
-shoot docs/menu.png 1 menu
+dialog="المقارنة بنتيجة سابقة" shoot docs/compare-ar.png 1 compare LANGUAGE=ar
+popup=1 shoot docs/menu.png 1 menu
 dialog="Your results over time" shoot docs/over-time.png 1 over_time
 shoot "$pages/window.png" 1 report
 # Large text on small screens: fonts drawn at 168 dots per inch on 1024 x 768, and everything at
-# one and a half times on 1366 x 768. The text keeps its size; the window takes the screen and its
-# content scrolls.
+# one and a half times on 1366 x 768. The text keeps its size; the window takes the screen's width,
+# its controls reflow to it and its content scrolls down; the comparison wraps to the screen too.
 server 1024x768
 shoot docs/large-font-screen.png 1 start QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=168
+dialog="Compare with Earlier Result" shoot docs/compare-large-screen.png 1 compare \
+    QT_ENABLE_HIGHDPI_SCALING=0 QT_FONT_DPI=168
 server 1366x768
 shoot docs/scale-1.5-screen.png 1.5 start
