@@ -58,6 +58,10 @@ started+=($app)
 alive() { kill -0 "$app" 2>/dev/null || fail "the program ended: $(tail -n 5 "$work/program.log")"; }
 windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 shown() { (($(windows "$1") == $2)); }
+# Keys go to the active window: each step waits until the window meant has the focus, as the
+# window manager gives it back only after a box has closed.
+active_is() { [[ $(xdotool getactivewindow getwindowname 2>/dev/null) =~ $1 ]]; }
+focus_on() { poll 10 active_is "$1" || fail "the window $1 did not get the focus"; }
 poll 20 shown '^Tolvar$' 1 || fail "no window titled Tolvar: $(cat "$work/program.log")"
 window=$(xdotool search --onlyvisible --name '^Tolvar$' | head -n 1)
 key() {
@@ -69,6 +73,8 @@ close_box() {
     poll 10 shown '^Tolvar$' 2 || fail "no message box after $1"
     key Return
     poll 10 shown '^Tolvar$' 1 || fail "the message box after $1 did not close"
+    poll 10 eval '[[ $(xdotool getactivewindow) == "$window" ]]' ||
+        fail "the window did not get the focus back after $1"
 }
 clipboard_holds() { xclip -o -selection clipboard 2>/dev/null | grep -q "$1"; }
 
@@ -79,11 +85,15 @@ key alt+p
 close_box Proceed
 for _ in $(seq 28); do key Home alt+n; done
 key Home alt+v
+# Ctrl+C copies the result once there is one; before, it says in a box what it needs.
+copied_or_told() { clipboard_holds '^Tolvar result' || shown '^Tolvar$' 2; }
 for _ in $(seq 30); do
     key alt+e
     close_box Evaluate
     key ctrl+c
-    poll 2 clipboard_holds '^Tolvar result' && break
+    poll 5 copied_or_told || fail "Ctrl+C neither copied a result nor said why not"
+    clipboard_holds '^Tolvar result' && break
+    close_box "Ctrl+C without a result"
     key Home alt+n alt+v
 done
 clipboard_holds '^Tolvar result' || fail "the exercise could not be evaluated"
@@ -105,6 +115,7 @@ own_then_end clipboard 'a text from a program since closed'
 key ctrl+v
 poll 10 shown "$title" 1 || fail "Ctrl+V with an ownerless clipboard did not open the field"
 field=$(xdotool search --onlyvisible --name "$title" | head -n 1)
+focus_on "$title"
 key ctrl+v
 # The field is still there to type into, and takes the next paste.
 poll 5 shown "$title" 1 || fail "the field went away after the paste"
@@ -131,10 +142,17 @@ echo "clipboard: an image alone pastes nothing"
 xclip -selection clipboard -i "$work/result.txt" -quiet >/dev/null 2>&1 &
 started+=($!)
 poll 5 clipboard_holds '^Tolvar result' || fail "xclip did not own the result"
+focus_on "$title"
 key ctrl+v
 # Tab leaves the field for OK, enabled once the text reads as a result.
 key Tab Return
-poll 10 shown "$title" 1 || fail "no comparison after pasting a result"
+comparison_shown() {
+    local shown_id
+    shown_id=$(xdotool search --onlyvisible --name "$title" | head -n 1)
+    [[ -n $shown_id && $shown_id != "$field" ]]
+}
+poll 10 comparison_shown || fail "no comparison after pasting a result"
+focus_on "$title"
 key ctrl+c
 poll 5 clipboard_holds '^Compare with Earlier Result' ||
     fail "the pasted result was not compared: $(xclip -o -selection clipboard | head -n 3)"
@@ -142,6 +160,7 @@ echo "clipboard: a result pasted from a live clipboard is compared"
 
 key Escape
 poll 10 shown "$title" 0 || fail "Escape did not close the comparison"
+focus_on '^Tolvar$'
 key alt+q
 poll 10 eval "! kill -0 $app" || fail "Alt+Q did not end the program"
 wait "$app" || fail "the program ended with status $?"
