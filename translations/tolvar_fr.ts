@@ -402,14 +402,14 @@
     <message>
         <source>No motivator was rated highest in every result.</source>
         <extracomment>Where the motivator rated highest was not the same in every result.</extracomment>
-        <translation>Aucun facteur de motivation n’a été le mieux noté dans tous les résultats.</translation>
+        <translation>Aucun facteur de motivation n’a été le mieux noté dans chacun des résultats.</translation>
     </message>
     <message numerus="yes">
         <source>Rated highest in every result: %1.</source>
         <extracomment>%1 the motivators rated highest (alone or tied) in every result, today&apos;s included, joined by the separator below; %n how many they are, for the verb&apos;s agreement.</extracomment>
         <translation>
-            <numerusform>Facteur de motivation le mieux noté dans tous les résultats&#xa0;: %1.</numerusform>
-            <numerusform>Facteurs de motivation les mieux notés dans tous les résultats&#xa0;: %1.</numerusform>
+            <numerusform>Facteur de motivation le mieux noté dans chacun des résultats&#xa0;: %1.</numerusform>
+            <numerusform>Facteurs de motivation les mieux notés dans chacun des résultats&#xa0;: %1.</numerusform>
         </translation>
     </message>
     <message>
