@@ -161,6 +161,12 @@ class OverTimeTest : public QObject {
                                         .arg(column)
                                         .arg(AccessibleName(cell));
                     }
+                    // Qt 6.4 makes the header cells anew at every call and leaves them to the
+                    // caller.
+                    for (QAccessibleInterface* header : headers) {
+                        QAccessible::deleteAccessibleInterface(
+                            QAccessible::registerAccessibleInterface(header));
+                    }
                 }
             }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
