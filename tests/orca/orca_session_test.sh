@@ -194,7 +194,17 @@ step "i comparison closed" "keys Escape" "Tolvar"
 # keys wait until the window is active again after the comparison.
 window_active() { [[ $(xdotool getactivewindow getwindowname) == Tolvar ]]; }
 poll 10 window_active || fail "k: the window did not become active again"
-step "k menu" "keys alt+r" "Copy Result"
+# Alt+R just after the comparison closed is at times lost while the window is activated again;
+# the step presses it again, at most three times, closing whatever opened without a word.
+for attempt in 1 2 3; do
+    step_start=$(stat -c %s "$work/speech.txt")
+    keys alt+r
+    poll 4 hears_all "Copy Result" && break
+    ((attempt < 3)) || fail "k menu: not heard: Copy Result"
+    keys Escape
+    poll 10 window_active || fail "k: the window did not become active again"
+done
+echo "ok k menu"
 step "k menu entry" "keys Down" "Save Result As"
 step "k save dialog" "keys Return" "Save Result As" "dialog"
 step "k saved" "keys Return" "Result saved as $HOME/Tolvar result "
